@@ -21,7 +21,7 @@
 namespace orbigolf::media {
 
 inline constexpr int32_t kMaxDibSide = 16384;
-inline constexpr int64_t kMaxDibPixels = int64_t{1} << 26;  // 64 Mpixels
+inline constexpr int64_t kMaxDibPixels = int64_t{1} << 25;  // 32 Mpixels
 
 // What the headers say (for inspection; the pixels are already decoded).
 struct DibHeader {

@@ -1,0 +1,305 @@
+// DIB and BMP decoding: header checks, colour tables and plain rows (RLE in dib_rle.cpp).
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+#include "media/dib.h"
+#include "media/dib_internal.h"
+
+namespace orbigolf::media {
+
+using namespace dib_detail;
+
+namespace {
+
+enum : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6 };
+
+// Where the parts of a DIB lie inside the buffer it was read from.
+struct Layout {
+    DibHeader header;
+    size_t paletteAt = 0;    // first colour table entry
+    size_t paletteBytes = 4; // per entry: 3 with the core header
+    size_t paletteCount = 0; // entries stored after the header (and masks)
+    size_t afterPalette = 0; // first byte after the stored colour table
+};
+
+// Reads and checks the header at `at`. listDib: the two header sizes a list's "TDIB" may use.
+Layout parseHeader(ByteView b, size_t at, bool listDib) {
+    Layout l;
+    DibHeader& h = l.header;
+    if (b.size() - at < 4) fault("the header is cut short");
+    h.headerSize = u32At(b, at);
+    const bool known = h.headerSize == 12 || h.headerSize == 40 ||
+                       (!listDib && (h.headerSize == 52 || h.headerSize == 56 ||
+                                     h.headerSize == 108 || h.headerSize == 124));
+    if (!known) fault("unsupported header size");
+    if (b.size() - at < h.headerSize) fault("the header is cut short");
+    if (h.headerSize == 12) {
+        h.width = int32_t(u16At(b, at + 4));
+        h.height = int32_t(u16At(b, at + 6));
+        h.planes = uint16_t(u16At(b, at + 8));
+        h.bitsPerPixel = uint16_t(u16At(b, at + 10));
+        l.paletteBytes = 3;
+    } else {
+        h.width = int32_t(u32At(b, at + 4));
+        h.height = int32_t(u32At(b, at + 8));
+        h.planes = uint16_t(u16At(b, at + 12));
+        h.bitsPerPixel = uint16_t(u16At(b, at + 14));
+        h.compression = u32At(b, at + 16);
+        h.imageSize = u32At(b, at + 20);
+        h.xPelsPerMeter = int32_t(u32At(b, at + 24));
+        h.yPelsPerMeter = int32_t(u32At(b, at + 28));
+        h.colorsUsed = u32At(b, at + 32);
+        h.colorsImportant = u32At(b, at + 36);
+    }
+    size_t pos = at + h.headerSize;
+    const bool fields = h.compression == kBitFields || h.compression == kAlphaBitFields;
+    if (fields) {
+        const size_t count = h.compression == kAlphaBitFields ? 4 : 3;
+        if (h.headerSize >= 52) {
+            // The masks are part of the larger headers.
+            for (size_t i = 0; i < count && 40 + 4 * i + 4 <= h.headerSize; ++i) {
+                h.masks[i] = u32At(b, at + 40 + 4 * i);
+            }
+        } else {
+            if (b.size() - pos < 4 * count) fault("the colour masks are cut short");
+            for (size_t i = 0; i < count; ++i) h.masks[i] = u32At(b, pos + 4 * i);
+            pos += 4 * count;
+        }
+    }
+
+    if (h.planes != 1) fault("the plane count is not 1");
+    switch (h.bitsPerPixel) {
+        case 1: case 4: case 8: case 24: break;
+        case 16: case 32: if (h.headerSize != 12) break; [[fallthrough]];
+        default: fault("unsupported bit count");
+    }
+    const uint16_t bpp = h.bitsPerPixel;
+    switch (h.compression) {
+        case kRgb: break;
+        case kRle8: if (bpp != 8) fault("RLE8 needs 8 bits per pixel"); break;
+        case kRle4: if (bpp != 4) fault("RLE4 needs 4 bits per pixel"); break;
+        case kBitFields:
+            if (bpp != 16 && bpp != 32) fault("bit fields need 16 or 32 bits per pixel");
+            break;
+        case kAlphaBitFields:
+            if (listDib || (bpp != 16 && bpp != 32)) fault("unsupported compression");
+            break;
+        default: fault("unsupported compression");
+    }
+    if (h.width < 0) fault("negative width");
+    if (h.height == INT32_MIN) fault("bad height");
+    h.topDown = h.height < 0;
+    if (h.topDown && (h.compression == kRle8 || h.compression == kRle4)) {
+        fault("compressed rows cannot be top-down");
+    }
+    const int64_t height = h.height < 0 ? -int64_t{h.height} : h.height;
+    if (h.width > kMaxDibSide || height > kMaxDibSide ||
+        int64_t{h.width} * height > kMaxDibPixels) {
+        fault("the picture is too large");
+    }
+
+    // Colour table: the used-colour count, or all 2^bits colours of a palettised picture.
+    uint64_t stored = h.colorsUsed;
+    if (stored == 0 && bpp <= 8) stored = uint64_t{1} << bpp;
+    if (stored > (b.size() - pos) / l.paletteBytes) {
+        // A palette longer than the data is damage for palettised pictures; for the others
+        // the table is only a display hint.
+        if (bpp <= 8) fault("the colour table is cut short");
+        stored = (b.size() - pos) / l.paletteBytes;
+    }
+    l.paletteAt = pos;
+    l.paletteCount = size_t(stored);
+    l.afterPalette = pos + size_t(stored) * l.paletteBytes;
+    return l;
+}
+
+std::vector<Rgb> readPalette(ByteView b, const Layout& l) {
+    const uint16_t bpp = l.header.bitsPerPixel;
+    if (bpp > 8) return {};
+    const size_t count = std::min<size_t>(l.paletteCount, size_t{1} << bpp);
+    std::vector<Rgb> pal(count);
+    for (size_t i = 0; i < count; ++i) {
+        const size_t at = l.paletteAt + i * l.paletteBytes;
+        pal[i] = makeRgb(b[at + 2], b[at + 1], b[at]);
+    }
+    return pal;
+}
+
+// One channel of a bit-field pixel scaled to 8 bits (rounded).
+struct Channel {
+    uint32_t mask = 0;
+    int shift = 0;
+    uint32_t max = 0;
+
+    explicit Channel(uint32_t m) : mask(m) {
+        if (m == 0) return;
+        shift = std::countr_zero(m);
+        max = m >> shift;
+        // Only the contiguous low run of bits counts.
+        const int bits = std::countr_one(max);
+        max = bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1;
+    }
+    uint8_t operator()(uint32_t px) const {
+        if (max == 0) return 0;
+        const uint64_t v = (px >> shift) & max;
+        return static_cast<uint8_t>((v * 255 + max / 2) / max);
+    }
+};
+
+void decodePlain(ByteView b, size_t at, const Layout& l, const std::vector<Rgb>& pal,
+                 Bitmap& out) {
+    const DibHeader& h = l.header;
+    const uint16_t bpp = h.bitsPerPixel;
+    const int32_t w = out.width;
+    const int32_t hgt = out.height;
+    const uint64_t rowBytes = (uint64_t(w) * bpp + 31) / 32 * 4;
+    const uint64_t lastRow = (uint64_t(w) * bpp + 7) / 8;
+    // The last row may lack its padding bytes; everything else must be there.
+    if (at > b.size() || rowBytes * uint64_t(hgt - 1) + lastRow > b.size() - at) {
+        fault("the pixel data is cut short");
+    }
+
+    std::array<uint32_t, 4> masks = h.masks;
+    if (h.compression == kRgb && bpp == 16) masks = {0x7C00, 0x03E0, 0x001F, 0};
+    if (h.compression == kRgb && bpp == 32) masks = {0xFF0000, 0x00FF00, 0x0000FF, 0};
+    const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
+    auto indexed = [&](uint32_t i) { return i < pal.size() ? pal[i] : Rgb{0}; };
+
+    for (int32_t y = 0; y < hgt; ++y) {
+        const int32_t srcRow = h.topDown ? y : hgt - 1 - y;
+        const size_t row = at + size_t(rowBytes) * size_t(srcRow);
+        Rgb* dst = &out.pixels[size_t(y) * size_t(w)];
+        for (int32_t x = 0; x < w; ++x) {
+            switch (bpp) {
+                case 1: dst[x] = indexed((b[row + size_t(x) / 8] >> (7 - x % 8)) & 1); break;
+                case 4: dst[x] = indexed((b[row + size_t(x) / 2] >> (x % 2 ? 0 : 4)) & 0x0F); break;
+                case 8: dst[x] = indexed(b[row + size_t(x)]); break;
+                case 24: {
+                    const size_t p = row + size_t(x) * 3;
+                    dst[x] = makeRgb(b[p + 2], b[p + 1], b[p]);
+                    break;
+                }
+                case 16: {
+                    const uint32_t px = u16At(b, row + size_t(x) * 2);
+                    dst[x] = makeRgb(red(px), green(px), blue(px));
+                    break;
+                }
+                default: {
+                    const uint32_t px = u32At(b, row + size_t(x) * 4);
+                    dst[x] = makeRgb(red(px), green(px), blue(px));
+                    break;
+                }
+            }
+        }
+    }
+}
+
+// Pixels of the DIB described by l, whose rows start at pixelsAt.
+Bitmap decodePixels(ByteView b, const Layout& l, size_t pixelsAt) {
+    const DibHeader& h = l.header;
+    Bitmap out;
+    out.header = h;
+    out.bitsPerPixel = h.bitsPerPixel;
+    out.palette = readPalette(b, l);
+    const int32_t height = h.height < 0 ? -h.height : h.height;
+    if (h.width == 0 || height == 0) return out;  // an empty picture
+    out.width = h.width;
+    out.height = height;
+
+    if (h.compression == kRle8 || h.compression == kRle4) {
+        const size_t available = pixelsAt <= b.size() ? b.size() - pixelsAt : 0;
+        // A few bytes of RLE may legally cover a huge picture with skips; refuse pictures far
+        // larger than their data could plausibly describe rather than allocate for them.
+        const int64_t pixels = int64_t{out.width} * out.height;
+        if (pixels > std::max<int64_t>(int64_t{1} << 22, int64_t(available) * 256)) {
+            fault("the picture is too large for its compressed data");
+        }
+        std::vector<uint8_t> indices;
+        decodeRle(b.subspan(pixelsAt <= b.size() ? pixelsAt : b.size()),
+                  h.compression == kRle8 ? 8 : 4, out.width, out.height, indices);
+        out.pixels.resize(indices.size());
+        for (size_t i = 0; i < indices.size(); ++i) {
+            out.pixels[i] = indices[i] < out.palette.size() ? out.palette[indices[i]] : Rgb{0};
+        }
+        return out;
+    }
+    out.pixels.assign(size_t(out.width) * size_t(out.height), 0);
+    decodePlain(b, pixelsAt, l, out.palette, out);
+    return out;
+}
+
+}  // namespace
+
+DibHeader readDibHeader(ByteView dib) {
+    try {
+        return parseHeader(dib, 0, true).header;
+    } catch (const DibFault&) {
+        throw MediaError(kDibIsInvalid);
+    }
+}
+
+Bitmap decodeDib(ByteView dib) {
+    if (dib.empty()) return {};
+    try {
+        const Layout l = parseHeader(dib, 0, true);
+        return decodePixels(dib, l, l.afterPalette);
+    } catch (const DibFault&) {
+        throw MediaError(kDibIsInvalid);
+    }
+}
+
+namespace {
+constexpr size_t kFileHeader = 14;
+
+Layout parseBmp(ByteView file) {
+    if (file.size() < kFileHeader || file[0] != 'B' || file[1] != 'M') {
+        fault("not a BMP file (no \"BM\" signature)");
+    }
+    Layout l = parseHeader(file, kFileHeader, false);
+    l.header.fileSize = u32At(file, 2);
+    l.header.dataOffset = u32At(file, 10);
+    return l;
+}
+
+[[noreturn]] void bmpFault(const DibFault& f) { throw MediaError("Bitmap is invalid: " + f.reason); }
+}  // namespace
+
+DibHeader readBmpHeader(ByteView file) {
+    try {
+        return parseBmp(file).header;
+    } catch (const DibFault& f) {
+        bmpFault(f);
+    }
+}
+
+Bitmap decodeBmp(ByteView file) {
+    try {
+        const Layout l = parseBmp(file);
+        // The file header says where the rows start; 0 (written by some tools) means right
+        // after the colour table.
+        size_t pixelsAt = l.header.dataOffset;
+        if (pixelsAt == 0) pixelsAt = l.afterPalette;
+        if (pixelsAt < kFileHeader + l.header.headerSize || pixelsAt > file.size()) {
+            fault("the pixel data offset lies outside the file");
+        }
+        return decodePixels(file, l, pixelsAt);
+    } catch (const DibFault& f) {
+        bmpFault(f);
+    }
+}
+
+Bitmap loadBmpFile(const std::string& fileName) { return decodeBmp(readFileBytes(fileName)); }
+
+Bitmap makeBitmap(int32_t width, int32_t height, Rgb fill) {
+    Bitmap b;
+    if (width <= 0 || height <= 0) return b;
+    b.width = width;
+    b.height = height;
+    b.bitsPerPixel = 24;
+    b.pixels.assign(size_t(width) * size_t(height), fill);
+    return b;
+}
+
+}  // namespace orbigolf::media

@@ -1,0 +1,119 @@
+// DIB and BMP writing: 24-bit and 8-bit bottom-up rows with a 40-byte info header.
+
+#include <stdexcept>
+
+#include "media/dib.h"
+
+namespace orbigolf::media {
+
+namespace {
+void put16(Bytes& out, uint32_t v) {
+    out.push_back(uint8_t(v));
+    out.push_back(uint8_t(v >> 8));
+}
+void put32(Bytes& out, uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
+}
+
+void checkSize(int32_t width, int32_t height) {
+    if (width < 0 || height < 0 || width > kMaxDibSide || height > kMaxDibSide) {
+        throw std::invalid_argument("bitmap size out of range");
+    }
+}
+
+Bytes infoHeader(int32_t width, int32_t height, uint16_t bpp, uint32_t imageSize,
+                 uint32_t colours) {
+    Bytes out;
+    put32(out, 40);
+    put32(out, uint32_t(width));
+    put32(out, uint32_t(height));
+    put16(out, 1);
+    put16(out, bpp);
+    put32(out, 0);  // plain rows
+    put32(out, imageSize);
+    put32(out, 2835);  // 72 dots per inch
+    put32(out, 2835);
+    put32(out, colours);
+    put32(out, 0);
+    return out;
+}
+}  // namespace
+
+Bytes encodeDib24(const Bitmap& bitmap) {
+    checkSize(bitmap.width, bitmap.height);
+    if (bitmap.pixels.size() != size_t(bitmap.width) * size_t(bitmap.height)) {
+        throw std::invalid_argument("bitmap pixel count does not match its size");
+    }
+    const size_t rowBytes = (size_t(bitmap.width) * 3 + 3) / 4 * 4;
+    Bytes out = infoHeader(bitmap.width, bitmap.height, 24,
+                           uint32_t(rowBytes * size_t(bitmap.height)), 0);
+    out.reserve(out.size() + rowBytes * size_t(bitmap.height));
+    for (int32_t y = bitmap.height - 1; y >= 0; --y) {
+        const size_t start = out.size();
+        for (int32_t x = 0; x < bitmap.width; ++x) {
+            const Rgb c = bitmap.pixel(x, y);
+            out.push_back(blueOf(c));
+            out.push_back(greenOf(c));
+            out.push_back(redOf(c));
+        }
+        out.resize(start + rowBytes, 0);
+    }
+    return out;
+}
+
+Bytes encodeDib8(int32_t width, int32_t height, const std::vector<Rgb>& palette,
+                 const std::vector<uint8_t>& indices) {
+    checkSize(width, height);
+    if (palette.empty() || palette.size() > 256) {
+        throw std::invalid_argument("an 8-bit palette holds 1 to 256 colours");
+    }
+    if (indices.size() != size_t(width) * size_t(height)) {
+        throw std::invalid_argument("index count does not match the bitmap size");
+    }
+    const size_t rowBytes = (size_t(width) + 3) / 4 * 4;
+    Bytes out = infoHeader(width, height, 8, uint32_t(rowBytes * size_t(height)),
+                           uint32_t(palette.size()));
+    for (Rgb c : palette) {
+        out.push_back(blueOf(c));
+        out.push_back(greenOf(c));
+        out.push_back(redOf(c));
+        out.push_back(0);
+    }
+    for (int32_t y = height - 1; y >= 0; --y) {
+        const size_t start = out.size();
+        for (int32_t x = 0; x < width; ++x) {
+            const uint8_t i = indices[size_t(y) * size_t(width) + size_t(x)];
+            if (i >= palette.size()) throw std::invalid_argument("index outside the palette");
+            out.push_back(i);
+        }
+        out.resize(start + rowBytes, 0);
+    }
+    return out;
+}
+
+Bytes bmpFromDib(ByteView dib) {
+    if (dib.size() < 4) throw std::invalid_argument("not a DIB");
+    const uint32_t headerSize = dib[0] | (dib[1] << 8) | (dib[2] << 16) | (uint32_t(dib[3]) << 24);
+    // Rows start after header, masks and colour table: read them from a checked header.
+    const DibHeader h = readDibHeader(dib);
+    size_t offset = headerSize;
+    if (h.compression == 3) offset += 12;
+    uint32_t colours = h.colorsUsed;
+    if (colours == 0 && h.bitsPerPixel <= 8) colours = 1u << h.bitsPerPixel;
+    offset += size_t(colours) * (headerSize == 12 ? 3 : 4);
+    Bytes out{'B', 'M'};
+    put32(out, uint32_t(14 + dib.size()));
+    put32(out, 0);
+    put32(out, uint32_t(14 + offset));
+    out.insert(out.end(), dib.begin(), dib.end());
+    return out;
+}
+
+Bytes encodeBmp24(const Bitmap& bitmap) { return bmpFromDib(encodeDib24(bitmap)); }
+
+Bytes encodeBmp8(int32_t width, int32_t height, const std::vector<Rgb>& palette,
+                 const std::vector<uint8_t>& indices) {
+    return bmpFromDib(encodeDib8(width, height, palette, indices));
+}
+
+}  // namespace orbigolf::media

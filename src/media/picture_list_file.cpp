@@ -1,0 +1,195 @@
+#include "media/picture_list_file.h"
+
+#include "media/component_stream.h"
+#include "media/list_stream_common.h"
+
+namespace orbigolf::media {
+
+using namespace list_detail;
+
+namespace {
+
+// "Picture.Data": a short string naming the picture class, then that class's data.
+void readPictureData(const Bytes& data, PictureListItem& item) {
+    item.pictureClass.clear();
+    item.pictureData.clear();
+    item.bitmap = Bitmap{};
+    if (data.empty()) return;
+    const size_t nameLength = data[0];
+    if (data.size() < 1 + nameLength) throw MediaError(kInvalidStreamFormat);
+    item.pictureClass.assign(data.begin() + 1, data.begin() + 1 + std::ptrdiff_t(nameLength));
+    ByteView rest = ByteView(data).subspan(1 + nameLength);
+    if (item.pictureClass == "TBitmap") {
+        if (rest.size() < 4) throw MediaError("Bitmap is invalid: the length is cut short");
+        const uint32_t length = rest[0] | (rest[1] << 8) | (rest[2] << 16) | (uint32_t(rest[3]) << 24);
+        if (length > rest.size() - 4) throw MediaError("Bitmap is invalid: the data is cut short");
+        rest = rest.subspan(4, length);
+        item.pictureData.assign(rest.begin(), rest.end());
+        if (!rest.empty()) item.bitmap = decodeBmp(rest);
+        return;
+    }
+    item.pictureData.assign(rest.begin(), rest.end());
+    if (item.pictureClass == "TDIB") item.bitmap = decodeDib(rest);
+    // Icons, metafiles and unknown classes give an empty picture; their data is kept as it is
+    // so that a list written back holds it unchanged.
+}
+
+void readItem(ComponentReader& r, PictureListFile& into) {
+    PictureListItem item;
+    for (std::string name; !(name = r.readPropertyName()).empty();) {
+        if (sameName(name, "Name")) {
+            item.name = r.readString();
+        } else if (sameName(name, "PatternHeight")) {
+            item.patternHeight = r.readInteger();
+        } else if (sameName(name, "PatternWidth")) {
+            item.patternWidth = r.readInteger();
+        } else if (sameName(name, "Picture.Data")) {
+            readPictureData(r.readBinary(), item);
+        } else if (sameName(name, "SkipHeight")) {
+            item.skipHeight = r.readInteger();
+        } else if (sameName(name, "SkipWidth")) {
+            item.skipWidth = r.readInteger();
+        } else if (sameName(name, "SystemMemory")) {
+            item.systemMemory = r.readBoolean();
+        } else if (sameName(name, "Transparent")) {
+            item.transparent = r.readBoolean();
+        } else if (sameName(name, "TransparentColor")) {
+            item.transparentColor = r.readColor();
+        } else {
+            noSuchProperty();
+        }
+    }
+    into.items.push_back(std::move(item));
+}
+
+}  // namespace
+
+void PictureListItem::setDib(const Bitmap& picture) {
+    pictureClass = "TDIB";
+    pictureData = encodeDib24(picture);
+    bitmap = decodeDib(pictureData);
+}
+
+void PictureListItem::setDib8(int32_t width, int32_t height, const std::vector<Rgb>& palette,
+                              const std::vector<uint8_t>& indices) {
+    pictureClass = "TDIB";
+    pictureData = encodeDib8(width, height, palette, indices);
+    bitmap = decodeDib(pictureData);
+}
+
+void PictureListItem::setBmpFile(const Bytes& bmpFile) {
+    bitmap = decodeBmp(bmpFile);
+    pictureClass = "TBitmap";
+    pictureData = bmpFile;
+}
+
+bool PictureListItem::operator==(const PictureListItem& o) const {
+    return name == o.name && patternHeight == o.patternHeight && patternWidth == o.patternWidth &&
+           skipHeight == o.skipHeight && skipWidth == o.skipWidth &&
+           systemMemory == o.systemMemory && transparent == o.transparent &&
+           transparentColor == o.transparentColor && pictureClass == o.pictureClass &&
+           pictureData == o.pictureData;
+}
+
+void readPictureList(ByteView stream, PictureListFile& into) {
+    readList(
+        stream,
+        [&](const ObjectHeader& h) {
+            into.className = h.className;
+            into.objectName = h.objectName;
+        },
+        [&](ComponentReader& r) { readItem(r, into); },
+        [&](const std::string& name, ComponentReader& r) {
+            if (!sameName(name, "List.ColorTable")) noSuchProperty();
+            Bytes table = r.readBinary();
+            if (table.size() != 1024) throw MediaError(kInvalidStreamFormat);
+            into.colorTable = std::move(table);
+        });
+}
+
+PictureListFile readPictureList(ByteView stream) {
+    PictureListFile list;
+    readPictureList(stream, list);
+    return list;
+}
+
+Bytes writePictureList(const PictureListFile& list) {
+    ComponentWriter w;
+    w.writeSignature();
+    w.writeObjectHeader({0, std::nullopt, list.className, list.objectName});
+    w.writePropertyName("List");
+    w.beginCollection();
+    for (const PictureListItem& item : list.items) {
+        w.beginItem();
+        // Properties in the order the reader's table lists them; defaults are left out.
+        auto integer = [&](const char* name, int32_t v) {
+            if (v != 0) {
+                w.writePropertyName(name);
+                w.writeInteger(v);
+            }
+        };
+        if (!item.name.empty()) {
+            w.writePropertyName("Name");
+            w.writeString(item.name);
+        }
+        integer("PatternHeight", item.patternHeight);
+        integer("PatternWidth", item.patternWidth);
+        if (!item.pictureClass.empty() || !item.pictureData.empty()) {
+            Bytes data;
+            data.push_back(uint8_t(item.pictureClass.size()));
+            data.insert(data.end(), item.pictureClass.begin(), item.pictureClass.end());
+            if (item.pictureClass == "TBitmap") {
+                const auto n = uint32_t(item.pictureData.size());
+                data.insert(data.end(), {uint8_t(n), uint8_t(n >> 8), uint8_t(n >> 16), uint8_t(n >> 24)});
+            }
+            data.insert(data.end(), item.pictureData.begin(), item.pictureData.end());
+            w.writePropertyName("Picture.Data");
+            w.writeBinary(data);
+        }
+        integer("SkipHeight", item.skipHeight);
+        integer("SkipWidth", item.skipWidth);
+        if (item.systemMemory) {
+            w.writePropertyName("SystemMemory");
+            w.writeBoolean(true);
+        }
+        if (!item.transparent) {
+            w.writePropertyName("Transparent");
+            w.writeBoolean(false);
+        }
+        if (item.transparentColor != 0) {
+            w.writePropertyName("TransparentColor");
+            w.writeColor(item.transparentColor);
+        }
+        w.writeEndOfList();
+    }
+    w.writeEndOfList();
+    if (list.colorTable) {
+        if (list.colorTable->size() != 1024) {
+            throw std::invalid_argument("a colour table holds exactly 1024 bytes");
+        }
+        w.writePropertyName("List.ColorTable");
+        w.writeBinary(*list.colorTable);
+    }
+    w.writeEndOfList();  // root properties
+    w.writeEndOfList();  // child objects
+    return w.take();
+}
+
+void loadPictureListFile(const std::string& fileName, PictureListFile& into) {
+    const Bytes bytes = readFileBytes(fileName);
+    into.items.clear();
+    into.colorTable.reset();
+    readPictureList(bytes, into);
+}
+
+PictureListFile loadPictureListFile(const std::string& fileName) {
+    PictureListFile list;
+    loadPictureListFile(fileName, list);
+    return list;
+}
+
+void savePictureListFile(const std::string& fileName, const PictureListFile& list) {
+    writeFileBytes(fileName, writePictureList(list));
+}
+
+}  // namespace orbigolf::media
