@@ -98,6 +98,8 @@ struct StreamObject {
 class ComponentReader {
 public:
     explicit ComponentReader(ByteView data) : data_(data) {}
+    // The reader keeps a view: the bytes must outlive it.
+    explicit ComponentReader(Bytes&&) = delete;
 
     void readSignature();  // "TPF0", else "Invalid stream format"
     ObjectHeader readObjectHeader();

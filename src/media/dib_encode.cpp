@@ -92,15 +92,23 @@ Bytes encodeDib8(int32_t width, int32_t height, const std::vector<Rgb>& palette,
 }
 
 Bytes bmpFromDib(ByteView dib) {
-    if (dib.size() < 4) throw std::invalid_argument("not a DIB");
-    const uint32_t headerSize = dib[0] | (dib[1] << 8) | (dib[2] << 16) | (uint32_t(dib[3]) << 24);
-    // Rows start after header, masks and colour table: read them from a checked header.
-    const DibHeader h = readDibHeader(dib);
-    size_t offset = headerSize;
-    if (h.compression == 3) offset += 12;
-    uint32_t colours = h.colorsUsed;
-    if (colours == 0 && h.bitsPerPixel <= 8) colours = 1u << h.bitsPerPixel;
-    offset += size_t(colours) * (headerSize == 12 ? 3 : 4);
+    auto u16 = [&](size_t at) { return uint32_t(dib[at] | (dib[at + 1] << 8)); };
+    auto u32 = [&](size_t at) { return u16(at) | (u16(at + 2) << 16); };
+    if (dib.size() < 12) throw std::invalid_argument("not a DIB");
+    const uint32_t headerSize = u32(0);
+    if (headerSize < 12 || headerSize > dib.size() || (headerSize != 12 && headerSize < 40)) {
+        throw std::invalid_argument("not a DIB");
+    }
+    // The rows start after the header, the masks of a 40-byte bit-field header and the
+    // colour table.
+    const uint32_t bpp = headerSize == 12 ? u16(10) : u16(14);
+    const uint32_t compression = headerSize == 12 ? 0 : u32(16);
+    uint64_t colours = headerSize == 12 ? 0 : u32(32);
+    if (colours == 0 && bpp <= 8) colours = uint64_t{1} << bpp;
+    uint64_t offset = headerSize + colours * (headerSize == 12 ? 3 : 4);
+    if (headerSize == 40 && compression == 3) offset += 12;
+    if (headerSize == 40 && compression == 6) offset += 16;
+    if (offset > dib.size()) throw std::invalid_argument("DIB colour table runs past its data");
     Bytes out{'B', 'M'};
     put32(out, uint32_t(14 + dib.size()));
     put32(out, 0);
