@@ -1,0 +1,18 @@
+#include "platform/headless/headless_sound.h"
+
+namespace orbigolf::platform {
+
+void HeadlessSound::attach(TDXSound& mixer) {
+    mixer.setOutput(this);
+    mixer.setListener([this](SoundCall call, const std::string& tag, int value) {
+        calls_.push_back(RecordedSoundCall{call, tag, value});
+    });
+}
+
+void HeadlessSound::open(TDXSound&, const PcmFormat& format) {
+    if (refuse_) throw SoundError("No sound device");
+    format_ = format;
+    open_ = true;
+}
+
+}  // namespace orbigolf::platform

@@ -1,0 +1,63 @@
+#include "platform/screenshot.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace orbigolf::platform {
+namespace {
+
+struct FileCloser {
+    void operator()(FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+std::vector<uint8_t> toRgb24(const Surface& surface) {
+    std::vector<uint8_t> out;
+    out.reserve(surface.pixels().size() * 3);
+    for (Pixel565 p : surface.pixels()) {
+        const Rgb c = fromRgb565(p);
+        out.push_back(c.r);
+        out.push_back(c.g);
+        out.push_back(c.b);
+    }
+    return out;
+}
+
+std::vector<uint8_t> encodePng(const Surface& surface) {
+    if (surface.empty()) throw ScreenshotError("Cannot save an empty picture");
+    const std::vector<uint8_t> rgb = toRgb24(surface);
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(surface.width());
+    image.height = static_cast<png_uint_32>(surface.height());
+    image.format = PNG_FORMAT_RGB;
+    const png_int_32 stride = static_cast<png_int_32>(surface.width()) * 3;
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), stride, nullptr)) {
+        const std::string message = image.message;
+        png_image_free(&image);
+        throw ScreenshotError("PNG encoding failed: " + message);
+    }
+    std::vector<uint8_t> out(size);
+    if (!png_image_write_to_memory(&image, out.data(), &size, 0, rgb.data(), stride, nullptr)) {
+        const std::string message = image.message;
+        png_image_free(&image);
+        throw ScreenshotError("PNG encoding failed: " + message);
+    }
+    out.resize(size);
+    return out;
+}
+
+void savePng(const Surface& surface, const std::string& path) {
+    const std::vector<uint8_t> bytes = encodePng(surface);
+    std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
+    if (!file) throw ScreenshotError("Cannot create file " + path);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() || std::fflush(file.get()) != 0) {
+        throw ScreenshotError("Cannot write file " + path);
+    }
+}
+
+}  // namespace orbigolf::platform

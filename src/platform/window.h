@@ -1,0 +1,53 @@
+#pragma once
+// The window a program shows its forms in, as the game and front end see it. Both back
+// ends implement it: SDL (a real window, full screen unless asked otherwise) and
+// headless (frames and events in memory). A window is a presenter for the displays
+// drawn in it and the source of the input events the event loop hands to the forms.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "platform/events.h"
+#include "platform/presenter.h"
+
+namespace orbigolf::platform {
+
+struct WindowOptions {
+    bool fullscreen = true;
+    std::string title = "Orbigolf";
+};
+
+// Reads the program options that concern the window: "--windowed" opens a window
+// instead of taking the whole screen.
+WindowOptions windowOptionsFromArgs(std::span<char* const> args);
+
+class EventSource {
+public:
+    virtual ~EventSource() = default;
+    // Takes the next pending event; false when there is none.
+    virtual bool pollEvent(InputEvent& event) = 0;
+    // Returns when an event is pending or after timeoutMs milliseconds.
+    virtual void waitEvent(int timeoutMs) = 0;
+    // Milliseconds since some fixed start, never decreasing.
+    virtual uint64_t nowMs() = 0;
+};
+
+class Window : public Presenter, public EventSource {
+public:
+    // The mouse cursor over the window: shown or hidden, and moved, in mode pixels.
+    virtual void setCursorVisible(bool visible) = 0;
+    virtual bool cursorVisible() const = 0;
+    virtual void setCursorPos(int x, int y) = 0;
+    virtual int cursorX() const = 0;
+    virtual int cursorY() const = 0;
+
+    virtual void setFullscreen(bool on) = 0;
+    virtual bool fullscreen() const = 0;
+    virtual void setTitle(const std::string& title) = 0;
+
+    // The standard error box: shows a failure that escaped an event handler.
+    virtual void showError(const std::string& message) = 0;
+};
+
+}  // namespace orbigolf::platform

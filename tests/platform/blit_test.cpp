@@ -1,0 +1,123 @@
+// Plain frame drawing: clipping at every edge, colour key, frame selection.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "platform/blit.h"
+#include "test_pictures.h"
+
+namespace orbigolf::platform {
+namespace {
+
+using testing::coordPixel;
+using testing::px;
+
+// An 8 x 8 target and a 4 x 4 picture of distinct pixels drawn at (x, y); checks every
+// target pixel is the picture's where it covers the target and untouched elsewhere.
+void expectClippedCopy(int x, int y) {
+    const Picture p = testing::makePicture(4, 4, coordPixel);
+    Surface target(8, 8);
+    const Pixel565 background = px(0, 0, 7);
+    target.fill(background);
+    drawFrame(target, p, 0, x, y);
+    for (int ty = 0; ty < 8; ++ty) {
+        for (int tx = 0; tx < 8; ++tx) {
+            const int sx = tx - x;
+            const int sy = ty - y;
+            const bool inside = sx >= 0 && sy >= 0 && sx < 4 && sy < 4;
+            ASSERT_EQ(target.pixel(tx, ty), inside ? coordPixel(sx, sy) : background)
+                << "at " << tx << "," << ty << " drawing at " << x << "," << y;
+        }
+    }
+}
+
+TEST(DrawFrame, ClipsAtEveryEdge) {
+    expectClippedCopy(2, 2);    // inside
+    expectClippedCopy(-2, 3);   // left
+    expectClippedCopy(6, 3);    // right
+    expectClippedCopy(3, -3);   // top
+    expectClippedCopy(3, 7);    // bottom
+    expectClippedCopy(-1, -1);  // corners
+    expectClippedCopy(5, 5);
+    expectClippedCopy(-4, 0);  // just outside
+    expectClippedCopy(8, 0);
+    expectClippedCopy(0, -4);
+    expectClippedCopy(0, 8);
+}
+
+TEST(DrawFrame, FarCoordinatesDrawNothing) {
+    const Picture p = testing::solidPicture(4, 4, px(31, 0, 0));
+    Surface target(8, 8);
+    drawFrame(target, p, 0, INT_MAX, INT_MAX);
+    drawFrame(target, p, 0, INT_MIN, INT_MIN);
+    drawFrame(target, p, 0, INT_MAX - 2, 0);
+    for (Pixel565 v : target.pixels()) EXPECT_EQ(v, 0);
+}
+
+TEST(DrawFrame, TransparentItemLeavesKeyColourOut) {
+    const Pixel565 key = toRgb565(255, 0, 255);
+    Picture p = testing::makePicture(2, 1, [&](int x, int) { return x == 0 ? key : px(1, 2, 3); }, true,
+                                     0xFF00FF);
+    Surface target(2, 1);
+    target.fill(px(5, 5, 5));
+    drawFrame(target, p, 0, 0, 0);
+    EXPECT_EQ(target.pixel(0, 0), px(5, 5, 5));
+    EXPECT_EQ(target.pixel(1, 0), px(1, 2, 3));
+
+    // The same picture drawn opaque copies the key colour too.
+    p.surface.setTransparent(false);
+    drawFrame(target, p, 0, 0, 0);
+    EXPECT_EQ(target.pixel(0, 0), key);
+}
+
+TEST(DrawFrame, KeyMatchesEveryColourThatLooksTheSameInSixteenBits) {
+    // 0x00BBGGRR colours that differ only in their low bits share the 16-bit key.
+    Picture p = testing::solidPicture(1, 1, toRgb565(0xFF, 0x00, 0xFF), true);
+    p.surface.setTransparentColor(0xFA03FC);
+    EXPECT_EQ(p.surface.colorKey(), toRgb565(0xFF, 0x00, 0xFF));
+    EXPECT_EQ(p.surface.transparentColor(), 0xFA03FCu);
+    Surface target(1, 1);
+    drawFrame(target, p, 0, 0, 0);
+    EXPECT_EQ(target.pixel(0, 0), 0);
+}
+
+TEST(DrawFrame, PicksTheFrameCellAndIgnoresIndicesOutsideTheRange) {
+    // 4 x 4 picture of 2 x 2 cells: frame 3 is the bottom-right cell.
+    Picture p = testing::makePicture(4, 4, coordPixel);
+    p.layout.patternWidth = 2;
+    p.layout.patternHeight = 2;
+    Surface target(2, 2);
+    drawFrame(target, p, 3, 0, 0);
+    EXPECT_EQ(target.pixel(0, 0), coordPixel(2, 2));
+    EXPECT_EQ(target.pixel(1, 1), coordPixel(3, 3));
+
+    Surface untouched(2, 2);
+    for (int index : {-1, 4, INT_MAX, INT_MIN}) {
+        drawFrame(untouched, p, index, 0, 0);
+        drawFrameBlended(untouched, p, index, Rect{0, 0, 2, 2}, BlendMode::Add, 255);
+    }
+    for (Pixel565 v : untouched.pixels()) EXPECT_EQ(v, 0);
+}
+
+TEST(DrawFrame, EmptyPictureDrawsNothing) {
+    const Picture p;
+    Surface target(2, 2);
+    drawFrame(target, p, 0, 0, 0);
+    drawFrameBlended(target, p, 0, Rect{0, 0, 2, 2}, BlendMode::Alpha, 255);
+    for (Pixel565 v : target.pixels()) EXPECT_EQ(v, 0);
+}
+
+TEST(Blit, SourceRectangleIsClippedToTheSource) {
+    const Picture p = testing::makePicture(4, 4, coordPixel);
+    Surface target(4, 4);
+    // Asking for a part that starts left of the source: the visible part keeps its place.
+    blit(target, p.surface, Rect{-1, 0, 3, 1}, 0, 0);
+    EXPECT_EQ(target.pixel(0, 0), 0);
+    EXPECT_EQ(target.pixel(1, 0), coordPixel(0, 0));
+    EXPECT_EQ(target.pixel(2, 0), coordPixel(1, 0));
+    EXPECT_EQ(target.pixel(3, 0), 0);
+}
+
+}  // namespace
+}  // namespace orbigolf::platform
