@@ -1,0 +1,124 @@
+#include "contact_sheet.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "canvas.h"
+#include "content_set.h"
+#include "font_faces.h"
+#include "media/picture_list_file.h"
+#include "platform/frames.h"
+
+namespace orbigolf::content {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Entry {
+    std::string title;
+    media::Bitmap bitmap;
+    platform::FrameLayout layout;
+    bool transparent = true;
+};
+
+constexpr int kSheetWidth = 1500;
+constexpr int kMargin = 12;
+constexpr int kLabel = 12;  // height of a frame's index label
+
+// Lays out one entry; returns its height. Draws only when `draw`.
+int placeEntry(Canvas& c, FontFaces& fonts, const Entry& e, int top, bool draw, int zoom) {
+    const int fw = e.layout.frameWidth(e.bitmap.width) * zoom;
+    const int fh = e.layout.frameHeight(e.bitmap.height) * zoom;
+    const int count = e.layout.frameCount(e.bitmap.width, e.bitmap.height);
+    const int cellW = std::max(fw, 18) + 6, cellH = fh + kLabel + 6;
+    const int perRow = std::max(1, (kSheetWidth - 2 * kMargin) / cellW);
+    const int rows = (count + perRow - 1) / perRow;
+    const int height = 20 + rows * cellH + 10;
+    if (!draw) return height;
+    cairo_t* cr = c.cr();
+    fonts.use(cr, FontStyle::SansBold, 13);
+    cairo_move_to(cr, kMargin, top + 15);
+    c.setColour(colourFromRgb(0xffd27a));
+    const std::string title = e.title + "   " + std::to_string(e.bitmap.width) + " x " +
+                              std::to_string(e.bitmap.height) + ", " + std::to_string(count) +
+                              " frame(s) of " + std::to_string(fw) + " x " + std::to_string(fh) +
+                              (e.transparent ? ", keyed" : "");
+    cairo_show_text(cr, title.c_str());
+    for (int i = 0; i < count; ++i) {
+        const platform::Rect r = e.layout.frameRect(i, e.bitmap.width, e.bitmap.height);
+        const int x0 = kMargin + (i % perRow) * cellW;
+        const int y0 = top + 20 + (i / perRow) * cellH;
+        fonts.use(cr, FontStyle::Sans, 9);
+        cairo_move_to(cr, x0, y0 + 9);
+        c.setColour(colourFromRgb(0x9fb4d8));
+        cairo_show_text(cr, std::to_string(i).c_str());
+        cairo_rectangle(cr, x0 - 0.5, y0 + kLabel - 0.5, r.w * zoom + 1, r.h * zoom + 1);
+        c.setColour(colourFromRgb(0x4a5a94));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        cairo_surface_flush(c.surface());
+        for (int y = 0; y < r.h * zoom; ++y) {
+            for (int x = 0; x < r.w * zoom; ++x) {
+                const media::Rgb p = e.bitmap.pixel(r.x + x / zoom, r.y + y / zoom);
+                if (e.transparent && p == 0) continue;  // the key shows the sheet behind
+                c.setArgb(x0 + x, y0 + kLabel + y, 0xFF000000u | p);
+            }
+        }
+        c.markDirty();
+    }
+    return height;
+}
+
+std::vector<Entry> collect(const fs::path& dir) {
+    std::vector<Entry> entries;
+    for (const char* listName : {"menu.dxg", "gui.dxg"}) {
+        const media::PictureListFile list = media::loadPictureListFile((dir / listName).string());
+        for (size_t i = 0; i < list.items.size(); ++i) {
+            const media::PictureListItem& item = list.items[i];
+            entries.push_back({std::string(listName) + " #" + std::to_string(i) + " " + item.name,
+                               item.bitmap,
+                               {item.patternWidth, item.patternHeight, item.skipWidth, item.skipHeight},
+                               item.transparent});
+        }
+    }
+    std::vector<fs::path> files;
+    for (const auto& f : fs::directory_iterator(dir / "textures")) files.push_back(f.path());
+    if (fs::exists(dir / "skins"))
+        for (const auto& f : fs::recursive_directory_iterator(dir / "skins"))
+            if (f.is_regular_file()) files.push_back(f.path());
+    std::sort(files.begin(), files.end());
+    for (const fs::path& f : files) {
+        entries.push_back({fs::relative(f, dir).string(), media::loadBmpFile(f.string()), {}, true});
+    }
+    return entries;
+}
+
+}  // namespace
+
+void drawContactSheet(const fs::path& contentDir, const fs::path& png, const std::string& filter,
+                      int zoom) {
+    std::vector<Entry> entries = collect(contentDir);
+    std::erase_if(entries, [&](const Entry& e) { return e.title.find(filter) == std::string::npos; });
+    if (entries.empty()) throw std::runtime_error("no picture matches \"" + filter + "\"");
+    zoom = std::clamp(zoom, 1, 8);
+    FontFaces fonts;
+    int height = kMargin;
+    {
+        Canvas probe(1, 1);
+        for (const Entry& e : entries) height += placeEntry(probe, fonts, e, 0, false, zoom);
+    }
+    {
+        Canvas sheet(kSheetWidth, height + kMargin);
+        sheet.fill(colourFromRgb(0x2a2e3a));
+        int top = kMargin;
+        for (const Entry& e : entries) top += placeEntry(sheet, fonts, e, top, true, zoom);
+        cairo_surface_flush(sheet.surface());
+        if (cairo_surface_write_to_png(sheet.surface(), png.string().c_str()) != CAIRO_STATUS_SUCCESS)
+            throw std::runtime_error("cannot write " + png.string());
+    }
+}
+
+}  // namespace orbigolf::content

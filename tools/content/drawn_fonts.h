@@ -1,0 +1,24 @@
+#pragma once
+// The fonts drawn with Cairo: the panel's number font, the big message font and the
+// score-card font. Each is one row of equal cells in the order the game indexes them.
+
+#include "art_context.h"
+#include "media/dib.h"
+
+namespace orbigolf::content {
+
+inline constexpr int kNumberCellWidth = 8;   // the game steps one pixel more per glyph
+inline constexpr int kNumberCellHeight = 14;
+inline constexpr int kBigCellWidth = 23;     // the advance of the big message text
+inline constexpr int kBigCellHeight = 32;
+inline constexpr int kCardCellWidth = 8;
+inline constexpr int kCardCellHeight = 13;
+
+// Segment digits "0123456789o-" ("o", the sign of a score of zero or more, is a plus).
+media::Bitmap buildNumberFont(const ArtContext& art);
+// Codes 32 to 92, bold with a soft glow on black (the game blends it).
+media::Bitmap buildBigFont(const ArtContext& art);
+// The 67 label characters, anti-aliased against the score card's cell colour.
+media::Bitmap buildCardFont(const ArtContext& art);
+
+}  // namespace orbigolf::content
