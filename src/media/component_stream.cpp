@@ -7,8 +7,24 @@
 
 namespace orbigolf::media {
 
-bool StreamValue::operator==(const StreamValue&) const = default;
-bool CollectionItem::operator==(const CollectionItem&) const = default;
+StreamValue::StreamValue() = default;
+StreamValue::~StreamValue() = default;
+StreamValue::StreamValue(const StreamValue&) = default;
+StreamValue::StreamValue(StreamValue&&) noexcept = default;
+StreamValue& StreamValue::operator=(const StreamValue&) = default;
+StreamValue& StreamValue::operator=(StreamValue&&) noexcept = default;
+
+// Written out rather than defaulted: clang 14 fails on a defaulted comparison of a type that
+// holds a vector of itself.
+bool StreamValue::operator==(const StreamValue& o) const {
+    return tag == o.tag && integer == o.integer && real == o.real && extended == o.extended &&
+           text == o.text && wide == o.wide && bytes == o.bytes && names == o.names &&
+           list == o.list && items == o.items;
+}
+
+bool CollectionItem::operator==(const CollectionItem& o) const {
+    return order == o.order && properties == o.properties;
+}
 
 namespace {
 [[noreturn]] void invalid() { throw MediaError(kInvalidStreamFormat); }

@@ -68,6 +68,14 @@ struct StreamValue {
     std::vector<StreamValue> list;
     std::vector<CollectionItem> items;
 
+    // Defined where CollectionItem is complete (some compilers need that for the vector).
+    StreamValue();
+    ~StreamValue();
+    StreamValue(const StreamValue&);
+    StreamValue(StreamValue&&) noexcept;
+    StreamValue& operator=(const StreamValue&);
+    StreamValue& operator=(StreamValue&&) noexcept;
+
     bool operator==(const StreamValue&) const;
 };
 
