@@ -101,7 +101,19 @@ std::vector<Entry> collect(const fs::path& dir) {
 void drawContactSheet(const fs::path& contentDir, const fs::path& png, const std::string& filter,
                       int zoom) {
     std::vector<Entry> entries = collect(contentDir);
-    std::erase_if(entries, [&](const Entry& e) { return e.title.find(filter) == std::string::npos; });
+    // The filter may list several alternatives separated by "|".
+    std::vector<std::string> wanted;
+    for (size_t start = 0;;) {
+        const size_t bar = filter.find('|', start);
+        wanted.push_back(filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    std::erase_if(entries, [&](const Entry& e) {
+        return std::none_of(wanted.begin(), wanted.end(), [&](const std::string& w) {
+            return e.title.find(w) != std::string::npos;
+        });
+    });
     if (entries.empty()) throw std::runtime_error("no picture matches \"" + filter + "\"");
     zoom = std::clamp(zoom, 1, 8);
     FontFaces fonts;

@@ -82,11 +82,14 @@ media::Bitmap buildNumberFont(const ArtContext& art) {
 
 namespace {
 
-// Draws one character centred in a cell, squeezed sideways when wider than maxInk.
+// Draws one character centred in a cell, squeezed sideways when wider than maxInk and
+// lifted when it would reach below maxBottom (the underscore).
 void drawCentredGlyph(cairo_t* cr, const std::string& text, double cellX, double cellW,
-                      double baseline, double maxInk) {
+                      double baseline, double maxInk, double maxBottom) {
     cairo_text_extents_t e;
     cairo_text_extents(cr, text.c_str(), &e);
+    const double bottom = baseline + e.y_bearing + e.height;
+    if (bottom > maxBottom) baseline -= bottom - maxBottom;
     const double scale = e.width > maxInk ? maxInk / e.width : 1.0;
     cairo_save(cr);
     cairo_translate(cr, cellX + cellW / 2, baseline);
@@ -110,13 +113,13 @@ media::Bitmap buildBigFont(const ArtContext& art) {
     for (int code = kBigFirst + 1; code <= kBigLast; ++code) {
         const std::string text(1, static_cast<char>(code));
         const double x = (code - kBigFirst) * kBigCellWidth;
-        drawCentredGlyph(glow.cr(), text, x, kBigCellWidth, 25, 18);
+        drawCentredGlyph(glow.cr(), text, x, kBigCellWidth, 25, 18, kBigCellHeight - 3);
         glow.setColour(glowColour);
         cairo_set_line_width(glow.cr(), 3.0);
         cairo_set_line_join(glow.cr(), CAIRO_LINE_JOIN_ROUND);
         cairo_stroke_preserve(glow.cr());
         cairo_fill(glow.cr());
-        drawCentredGlyph(face.cr(), text, x, kBigCellWidth, 25, 18);
+        drawCentredGlyph(face.cr(), text, x, kBigCellWidth, 25, 18, kBigCellHeight - 3);
         face.verticalGradient(6, 26, fill, mix(fill, glowColour, 0.35));
         cairo_fill_preserve(face.cr());
         face.setColour(darker(glowColour, 0.55));
@@ -149,7 +152,7 @@ media::Bitmap buildCardFont(const ArtContext& art) {
             text += static_cast<char>(0x80 | (code & 0x3F));
         }
         drawCentredGlyph(c.cr(), text, static_cast<double>(i) * kCardCellWidth, kCardCellWidth,
-                         11, 7);
+                         11, 7, kCardCellHeight - 0.5);
     }
     c.setColour(art.theme["card_text"]);
     cairo_fill(c.cr());

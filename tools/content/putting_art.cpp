@@ -50,7 +50,7 @@ constexpr double kHeadHalfDepth = 3.5;
 constexpr double kHeadHeight = 6;
 constexpr double kShaftHeight = 112;
 
-Vec3 shaftTop(const ClubFrame& f) { return at(f, -20, 9, kShaftHeight); }
+Vec3 shaftTop(const ClubFrame& f) { return at(f, -20, 4, kShaftHeight); }
 Vec3 shaftBase(const ClubFrame& f) { return at(f, -0.5, 4, kHeadHeight); }
 
 void polygon(cairo_t* cr, const std::array<Vec3, 4>& q) {
