@@ -44,15 +44,32 @@ void blit(Surface& dst, const Surface& source, const Rect& src, int x, int y) {
     const int n = static_cast<int>(x1 - x0);
     const int sx = s.x + static_cast<int>(x0 - px);
     const int sy = s.y + static_cast<int>(y0 - py);
-    const bool keyed = source.transparent();
+    const int rows = static_cast<int>(y1 - y0);
+    if (!source.transparent()) {
+        for (int row = 0; row < rows; ++row) {
+            std::memcpy(dst.row(static_cast<int>(y0) + row) + x0, source.row(sy + row) + sx,
+                        static_cast<size_t>(n) * sizeof(Pixel565));
+        }
+        return;
+    }
+    // Keyed: rows made of a few long runs are copied run by run; rows broken into many
+    // short runs go through the vector select instead.
     const Pixel565 key = source.colorKey();
-    for (int64_t row = 0; row < y1 - y0; ++row) {
-        Pixel565* d = dst.row(static_cast<int>(y0 + row)) + x0;
-        const Pixel565* p = source.row(sy + static_cast<int>(row)) + sx;
-        if (keyed) {
-            keyedCopyRow(d, p, n, key);
-        } else {
-            std::memcpy(d, p, static_cast<size_t>(n) * sizeof(Pixel565));
+    const KeyRuns& runs = source.keyRuns();
+    const int end = sx + n;
+    for (int row = 0; row < rows; ++row) {
+        Pixel565* d = dst.row(static_cast<int>(y0) + row) + x0;
+        const Pixel565* p = source.row(sy + row);
+        const size_t first = runs.rowStart[static_cast<size_t>(sy + row)];
+        const size_t last = runs.rowStart[static_cast<size_t>(sy + row) + 1];
+        if (last - first > static_cast<size_t>(n / 32 + 2)) {
+            keyedCopyRow(d, p + sx, n, key);
+            continue;
+        }
+        for (size_t r = first; r < last; ++r) {
+            const int a = std::max(runs.runs[r].x, sx);
+            const int b = std::min(runs.runs[r].x + runs.runs[r].length, end);
+            if (a < b) std::memcpy(d + (a - sx), p + a, static_cast<size_t>(b - a) * sizeof(Pixel565));
         }
     }
 }

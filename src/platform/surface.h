@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -47,6 +48,17 @@ constexpr uint32_t colorRefFromRgb(Rgb c) {
     return static_cast<uint32_t>(c.r) | (static_cast<uint32_t>(c.g) << 8) | (static_cast<uint32_t>(c.b) << 16);
 }
 
+// The runs of pixels other than the colour key, row by row: what a keyed copy has to
+// copy. Row y's runs are runs[rowStart[y]] .. runs[rowStart[y + 1] - 1].
+struct KeyRuns {
+    struct Run {
+        int x = 0;
+        int length = 0;
+    };
+    std::vector<size_t> rowStart;
+    std::vector<Run> runs;
+};
+
 class Surface {
 public:
     Surface() = default;
@@ -57,9 +69,18 @@ public:
     int height() const { return height_; }
     bool empty() const { return width_ <= 0 || height_ <= 0; }
 
-    std::span<Pixel565> pixels() { return pixels_; }
+    // Writable access. Write through the span or pointer before the surface is next drawn
+    // from, and ask again for later writes: drawing keeps a summary of the pixels that
+    // each writable access marks as out of date.
+    std::span<Pixel565> pixels() {
+        ++version_;
+        return pixels_;
+    }
     std::span<const Pixel565> pixels() const { return pixels_; }
-    Pixel565* row(int y) { return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
+    Pixel565* row(int y) {
+        ++version_;
+        return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
+    }
     const Pixel565* row(int y) const {
         return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
     }
@@ -82,6 +103,9 @@ public:
     // Sets the key from a 0x00BBGGRR colour; only its low 24 bits make the key.
     void setTransparentColor(uint32_t colorRef);
 
+    // The runs of non-key pixels for the current pixels and key, made when first needed.
+    const KeyRuns& keyRuns() const;
+
 private:
     int width_ = 0;
     int height_ = 0;
@@ -89,6 +113,11 @@ private:
     bool transparent_ = true;
     uint32_t transparentColor_ = 0;
     Pixel565 colorKey_ = 0;
+
+    uint64_t version_ = 0;
+    mutable std::shared_ptr<const KeyRuns> runs_;
+    mutable uint64_t runsVersion_ = 0;
+    mutable Pixel565 runsKey_ = 0;
 };
 
 }  // namespace orbigolf::platform

@@ -17,7 +17,7 @@ using testing::px;
 using testing::r5;
 using testing::solidPicture;
 
-// One pixel of `src` blended over one pixel of `dst`.
+// One pixel of `src` blended over one pixel of `dst` (key: black).
 Pixel565 blendOne(Pixel565 dst, Pixel565 src, BlendMode mode, int strength, bool keyed = false) {
     Surface target(1, 1);
     target.setPixel(0, 0, dst);
@@ -60,6 +60,50 @@ TEST(BlendAlpha, MatchesRoundedMixForEveryChannelValue) {
                 ASSERT_EQ(g6(got), mixed(s, d)) << "k=" << k;
             }
         }
+    }
+}
+
+// Rows of 16 pixels and more are blended 16 at a time; every pixel must come out as the
+// one-pixel path gives it, keyed or not, whatever the strength.
+TEST(BlendModes, WideRowsMatchPixelByPixelResults) {
+    auto value = [](int x, int y) {
+        const unsigned h = static_cast<unsigned>(x * 7919 + y * 104729) * 2654435761u;
+        return static_cast<Pixel565>(h >> 16);
+    };
+    const int w = 37;  // two blocks of 16 and a tail
+    Picture p = testing::makePicture(w, 3, value, true, 0);
+    // Sprinkle key pixels (black) among the others.
+    for (int x = 0; x < w; x += 3) p.surface.setPixel(x, 1, 0);
+    for (bool keyed : {false, true}) {
+        p.surface.setTransparent(keyed);
+        for (BlendMode mode : {BlendMode::Add, BlendMode::Alpha, BlendMode::Subtract}) {
+            for (int k : {1, 100, 128, 254, 255}) {
+                Surface target(w, 3);
+                for (int y = 0; y < 3; ++y) {
+                    for (int x = 0; x < w; ++x) target.setPixel(x, y, value(x + 11, y + 5));
+                }
+                drawFrameBlended(target, p, 0, Rect{0, 0, w, 3}, mode, k);
+                for (int y = 0; y < 3; ++y) {
+                    for (int x = 0; x < w; ++x) {
+                        ASSERT_EQ(target.pixel(x, y),
+                                  blendOne(value(x + 11, y + 5), p.surface.pixel(x, y), mode, k, keyed))
+                            << "mode " << static_cast<int>(mode) << " k " << k << " at " << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(FillBlended, WideRowsMatchTheOnePixelResult) {
+    Surface wide(40, 1);
+    Surface one(1, 1);
+    for (int x = 0; x < 40; ++x) wide.setPixel(x, 0, static_cast<Pixel565>(x * 1601));
+    fillBlended(wide, Rect{0, 0, 40, 1}, px(31, 63, 31), 77);
+    for (int x = 0; x < 40; ++x) {
+        one.setPixel(0, 0, static_cast<Pixel565>(x * 1601));
+        fillBlended(one, Rect{0, 0, 1, 1}, px(31, 63, 31), 77);
+        ASSERT_EQ(wide.pixel(x, 0), one.pixel(0, 0)) << x;
     }
 }
 

@@ -82,6 +82,58 @@ TEST(DrawFrame, KeyMatchesEveryColourThatLooksTheSameInSixteenBits) {
     EXPECT_EQ(target.pixel(0, 0), 0);
 }
 
+TEST(DrawFrame, KeyedCopyOfLongAndShortRunsAlike) {
+    // Row 0: long runs; row 1: a key pixel every other pixel (many short runs).
+    const int w = 100;
+    const Pixel565 key = 0;
+    auto value = [&](int x, int y) {
+        const bool hole = y == 0 ? (x >= 40 && x < 45) : (x % 2 == 0);
+        return hole ? key : px(1 + x % 30, static_cast<unsigned>(y), 3);
+    };
+    const Picture p = testing::makePicture(w, 2, value, true);
+    for (int at : {0, -7, 13}) {
+        Surface target(w, 2);
+        target.fill(px(0, 0, 9));
+        drawFrame(target, p, 0, at, 0);
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const int sx = x - at;
+                const bool covered = sx >= 0 && sx < w && value(sx, y) != key;
+                ASSERT_EQ(target.pixel(x, y), covered ? value(sx, y) : px(0, 0, 9)) << x << "," << y << " at " << at;
+            }
+        }
+    }
+}
+
+TEST(DrawFrame, KeyedCopyFollowsChangesToThePicture) {
+    Picture p = testing::solidPicture(20, 1, px(5, 5, 5), true);
+    Surface target(20, 1);
+    drawFrame(target, p, 0, 0, 0);
+    EXPECT_EQ(target.pixel(3, 0), px(5, 5, 5));
+
+    // New pixels, by each kind of write, show in the next draw.
+    target.fill(px(0, 0, 1));
+    p.surface.setPixel(3, 0, 0);
+    p.surface.row(0)[4] = 0;
+    p.surface.pixels()[5] = 0;
+    drawFrame(target, p, 0, 0, 0);
+    EXPECT_EQ(target.pixel(3, 0), px(0, 0, 1));
+    EXPECT_EQ(target.pixel(4, 0), px(0, 0, 1));
+    EXPECT_EQ(target.pixel(5, 0), px(0, 0, 1));
+    EXPECT_EQ(target.pixel(6, 0), px(5, 5, 5));
+
+    // So does a new key, and a copy of the picture draws as the original.
+    p.surface.setTransparentColor(0x00FFFFFF);
+    target.fill(px(0, 0, 1));
+    drawFrame(target, p, 0, 0, 0);
+    EXPECT_EQ(target.pixel(3, 0), 0);
+    const Picture copy = p;
+    target.fill(px(0, 0, 1));
+    drawFrame(target, copy, 0, 0, 0);
+    EXPECT_EQ(target.pixel(3, 0), 0);
+    EXPECT_EQ(target.pixel(6, 0), px(5, 5, 5));
+}
+
 TEST(DrawFrame, PicksTheFrameCellAndIgnoresIndicesOutsideTheRange) {
     // 4 x 4 picture of 2 x 2 cells: frame 3 is the bottom-right cell.
     Picture p = testing::makePicture(4, 4, coordPixel);
