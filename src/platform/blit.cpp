@@ -30,7 +30,33 @@ void blendRow(BlendMode mode, Pixel565* d, const Pixel565* s, int n, unsigned k,
 
 }  // namespace
 
+namespace {
+
+// Drawing a surface onto itself goes through a copy of the part drawn, so that
+// overlapping source and destination rows cannot smear.
+Surface partCopy(const Surface& source, const Rect& part) {
+    Surface copy(part.w, part.h);
+    for (int y = 0; y < part.h; ++y) {
+        std::memcpy(copy.row(y), source.row(part.y + y) + part.x, static_cast<size_t>(part.w) * sizeof(Pixel565));
+    }
+    copy.setTransparent(source.transparent());
+    copy.setTransparentColor(source.transparentColor());
+    return copy;
+}
+
+}  // namespace
+
 void blit(Surface& dst, const Surface& source, const Rect& src, int x, int y) {
+    if (&dst == &source) {
+        const Rect part = clipTo(src, source.width(), source.height());
+        if (part.empty()) return;
+        const int64_t px = static_cast<int64_t>(x) + (part.x - src.x);
+        const int64_t py = static_cast<int64_t>(y) + (part.y - src.y);
+        if (px >= dst.width() || py >= dst.height()) return;
+        const Surface copy = partCopy(source, part);
+        blit(dst, copy, Rect{0, 0, part.w, part.h}, static_cast<int>(px), static_cast<int>(py));
+        return;
+    }
     const Rect s = clipTo(src, source.width(), source.height());
     if (s.empty()) return;
     // Where the clipped source part lands, then that clipped to the destination.
@@ -77,6 +103,13 @@ void blit(Surface& dst, const Surface& source, const Rect& src, int x, int y) {
 void blitBlended(Surface& dst, const Surface& source, const Rect& src, const Rect& dest, BlendMode mode,
                  int strength) {
     if (strength <= 0) return;
+    if (&dst == &source) {
+        const Rect part = clipTo(src, source.width(), source.height());
+        if (part.empty()) return;
+        const Surface copy = partCopy(source, part);
+        blitBlended(dst, copy, Rect{0, 0, part.w, part.h}, dest, mode, strength);
+        return;
+    }
     const unsigned k = static_cast<unsigned>(std::min(strength, 255));
     const Rect s = clipTo(src, source.width(), source.height());
     if (s.empty() || dest.empty()) return;

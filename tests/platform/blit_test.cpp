@@ -160,6 +160,16 @@ TEST(DrawFrame, EmptyPictureDrawsNothing) {
     for (Pixel565 v : target.pixels()) EXPECT_EQ(v, 0);
 }
 
+TEST(Blit, DrawingASurfaceOntoItselfActsOnACopy) {
+    Surface s(6, 1);
+    for (int x = 0; x < 6; ++x) s.setPixel(x, 0, static_cast<Pixel565>(x + 1));
+    s.setTransparent(false);
+    blit(s, s, Rect{0, 0, 5, 1}, 1, 0);
+    for (int x = 1; x < 6; ++x) EXPECT_EQ(s.pixel(x, 0), x) << x;
+    blitBlended(s, s, Rect{1, 0, 5, 1}, Rect{0, 0, 5, 1}, BlendMode::Alpha, 255);
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(s.pixel(x, 0), x + 1) << x;
+}
+
 TEST(Blit, SourceRectangleIsClippedToTheSource) {
     const Picture p = testing::makePicture(4, 4, coordPixel);
     Surface target(4, 4);
