@@ -58,7 +58,7 @@ media::Bitmap buildNumberFont(const ArtContext& art) {
     Canvas c(kNumberCellWidth * static_cast<int>(glyphs.size()), kNumberCellHeight);
     const Colour on = art.theme["accent"];
     const Colour onLight = art.theme["accent_light"];
-    const Colour ghost = mix(art.theme["field"], art.theme["accent_dark"], 0.45);
+    const Colour ghost = mix(art.theme["field"], art.theme["accent_dark"], 0.2);
     for (size_t i = 0; i < glyphs.size(); ++i) {
         const double ox = static_cast<double>(i) * kNumberCellWidth;
         const char g = glyphs[i];
@@ -113,23 +113,22 @@ media::Bitmap buildBigFont(const ArtContext& art) {
     for (int code = kBigFirst + 1; code <= kBigLast; ++code) {
         const std::string text(1, static_cast<char>(code));
         const double x = (code - kBigFirst) * kBigCellWidth;
-        drawCentredGlyph(glow.cr(), text, x, kBigCellWidth, 25, 18, kBigCellHeight - 3);
+        drawCentredGlyph(glow.cr(), text, x, kBigCellWidth, 25, 17, kBigCellHeight - 3);
         glow.setColour(glowColour);
-        cairo_set_line_width(glow.cr(), 3.0);
+        cairo_set_line_width(glow.cr(), 2.0);
         cairo_set_line_join(glow.cr(), CAIRO_LINE_JOIN_ROUND);
         cairo_stroke_preserve(glow.cr());
         cairo_fill(glow.cr());
-        drawCentredGlyph(face.cr(), text, x, kBigCellWidth, 25, 18, kBigCellHeight - 3);
+        drawCentredGlyph(face.cr(), text, x, kBigCellWidth, 25, 17, kBigCellHeight - 3);
         face.verticalGradient(6, 26, fill, mix(fill, glowColour, 0.35));
         cairo_fill_preserve(face.cr());
         face.setColour(darker(glowColour, 0.55));
         cairo_set_line_width(face.cr(), 1.0);
         cairo_stroke(face.cr());
     }
-    glow.blur(2);
+    glow.blur(1);
     Canvas out(w, kBigCellHeight);
-    out.paintCanvas(glow, 0, 0, 1.0);
-    out.paintCanvas(glow, 0, 0, 0.6);
+    out.paintCanvas(glow, 0, 0, 0.85);
     out.paintCanvas(face, 0, 0, 1.0);
     FinishOptions o;
     o.alphaCutoff = 6;

@@ -132,6 +132,42 @@ void mouse(const Canvas& c, const Palette& t, double x, double y, bool held) {
     }
 }
 
+// A small power gauge, filled to the fraction given.
+void miniGauge(const Canvas& c, const Palette& t, double x, double y, double w, double fill) {
+    cairo_t* cr = c.cr();
+    c.roundedRect(x, y, w, 7, 2);
+    c.setColour(t["gauge_back"]);
+    cairo_fill_preserve(cr);
+    c.setColour(t["rim"]);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(x, 0, x + w, 0);
+    const Colour lo = t["gauge_low"], mid = t["gauge_mid"], hi = t["gauge_high"];
+    cairo_pattern_add_color_stop_rgb(g, 0, lo.r, lo.g, lo.b);
+    cairo_pattern_add_color_stop_rgb(g, 0.55, mid.r, mid.g, mid.b);
+    cairo_pattern_add_color_stop_rgb(g, 1, hi.r, hi.g, hi.b);
+    cairo_rectangle(cr, x + 1, y + 1, (w - 2) * fill, 5);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+void speedLines(const Canvas& c, const Palette& t, double x, double y, bool vertical) {
+    cairo_t* cr = c.cr();
+    c.setColour(t["text_light"]);
+    cairo_set_line_width(cr, 1.2);
+    for (int k = 0; k < 3; ++k) {
+        if (vertical) {
+            cairo_move_to(cr, x + 5 * k, y);
+            cairo_line_to(cr, x + 5 * k, y + 8);
+        } else {
+            cairo_move_to(cr, x, y + 4 * k);
+            cairo_line_to(cr, x + 10, y + 4 * k);
+        }
+    }
+    cairo_stroke(cr);
+}
+
 void drawStepPicture(const Canvas& c, const Palette& t, const std::string& kind, double x,
                      double y, double w, double h) {
     cairo_t* cr = c.cr();
@@ -144,91 +180,93 @@ void drawStepPicture(const Canvas& c, const Palette& t, const std::string& kind,
     cairo_stroke(cr);
     c.roundedRect(x, y, w, h, 6);
     cairo_clip(cr);
-    const double cx = x + w * 0.45, cy = y + h * 0.62;
-    floorPatch(c, cx, cy, w * 0.4, h * 0.2);
-    c.setColour(t["accent"]);
-    cairo_set_line_width(cr, 2.2);
-    const double mx = x + w - 28, my = y + 8;
+    // The scene on the left, the mouse and its movement on the right.
+    const double sceneW = w - 44;
+    const double cx = x + sceneW * 0.5 + 4, cy = y + h * 0.64;
+    floorPatch(c, cx, cy, sceneW * 0.46, h * 0.2);
+    const double mx = x + w - 34, my = y + 36;
+    auto orange = [&] {
+        c.setColour(t["accent"]);
+        cairo_set_line_width(cr, 2.2);
+    };
     if (kind == "press" || kind == "click") {
         ball(c, cx, cy);
         pointer(c, t, cx - 1, cy - 2);
         mouse(c, t, mx, my, true);
         if (kind == "click") {
             c.setColour(t["accent_light"]);
-            for (int k = 0; k < 5; ++k) {
-                const double a = -kPi / 2 + (k - 2) * 0.5;
-                cairo_move_to(cr, mx + 6 + 9 * std::cos(a), my + 4 + 9 * std::sin(a));
-                cairo_line_to(cr, mx + 6 + 13 * std::cos(a), my + 4 + 13 * std::sin(a));
-            }
             cairo_set_line_width(cr, 1.4);
+            for (int k = 0; k < 5; ++k) {
+                const double a = -kPi / 2 + (k - 2) * 0.45;
+                cairo_move_to(cr, mx + 6 + 9 * std::cos(a), my + 5 + 9 * std::sin(a));
+                cairo_line_to(cr, mx + 6 + 14 * std::cos(a), my + 5 + 14 * std::sin(a));
+            }
+            cairo_stroke(cr);
+        } else {
+            c.setColour(withAlpha(t["accent_light"], 0.8));
+            cairo_set_line_width(cr, 1.2);
+            cairo_save(cr);
+            cairo_translate(cr, cx, cy);
+            cairo_scale(cr, 1, 0.5);
+            cairo_arc(cr, 0, 0, 13, 0, 2 * kPi);
+            cairo_restore(cr);
             cairo_stroke(cr);
         }
     } else if (kind == "pull") {
-        const double bx = cx + 10, by = cy - 2;
-        marker(c, t, bx + 44, by - 6);
-        club(c, t, bx - 22, by + 4, -6);
+        const double bx = cx + 8, by = cy - 3;
+        marker(c, t, bx + 38, by - 5);
+        club(c, t, bx - 16, by + 3, -6);
         ball(c, bx, by);
-        cairo_set_dash(cr, std::vector<double>{3, 3}.data(), 2, 0);
+        const double dash[] = {3, 3};
+        cairo_set_dash(cr, dash, 2, 0);
         cairo_move_to(cr, bx, by);
-        cairo_line_to(cr, bx - 44, by + 14);
+        cairo_line_to(cr, bx - 40, by + 13);
         c.setColour(t["text_light"]);
         cairo_set_line_width(cr, 1.2);
         cairo_stroke(cr);
         cairo_set_dash(cr, nullptr, 0, 0);
-        pointer(c, t, bx - 46, by + 12);
-        c.setColour(t["accent"]);
-        cairo_set_line_width(cr, 2.2);
-        arrow(cr, bx - 14, by + 24, bx - 40, by + 32, 7);
+        pointer(c, t, bx - 42, by + 11);
+        miniGauge(c, t, cx - 26, y + 14, 52, 0.6);
         mouse(c, t, mx, my, true);
+        orange();
+        arrow(cr, mx + 4, my + 40, mx - 8, my + 58, 6);
     } else if (kind == "release") {
-        club(c, t, cx - 10, cy + 2, -4);
-        ball(c, cx + 24, cy - 4);
-        c.setColour(t["text_light"]);
-        cairo_set_line_width(cr, 1.2);
-        for (int k = 0; k < 3; ++k) {
-            cairo_move_to(cr, cx + 4, cy - 8 + 4 * k);
-            cairo_line_to(cr, cx + 14, cy - 8 + 4 * k);
-        }
-        cairo_stroke(cr);
-        c.setColour(t["accent"]);
-        cairo_set_line_width(cr, 2.2);
-        arrow(cr, cx + 34, cy - 6, cx + 54, cy - 12, 7);
+        club(c, t, cx - 22, cy + 2, -4);
+        ball(c, cx + 14, cy - 3);
+        speedLines(c, t, cx - 6, cy - 8, false);
+        orange();
+        arrow(cr, cx + 24, cy - 5, cx + 44, cy - 11, 7);
         mouse(c, t, mx, my, false);
+        orange();
+        arrow(cr, mx + 6, my - 6, mx + 6, my - 22, 6);
     } else if (kind == "aim") {
-        ball(c, cx, cy);
-        marker(c, t, cx + 40, cy - 8);
+        ball(c, cx - 8, cy);
+        marker(c, t, cx + 30, cy - 8);
         c.setColour(withAlpha(t["target"], 0.6));
         cairo_set_line_width(cr, 1.2);
-        cairo_arc(cr, cx, cy, 40, -0.9, 0.5);
+        cairo_arc(cr, cx - 8, cy, 38, -1.0, 0.4);
         cairo_stroke(cr);
-        c.setColour(t["accent"]);
-        cairo_set_line_width(cr, 2.2);
-        arrow(cr, mx + 10, my + 40, mx - 8, my + 40, 6);
-        arrow(cr, mx + 10, my + 40, mx + 28, my + 40, 6);
         mouse(c, t, mx, my, false);
+        orange();
+        arrow(cr, mx + 10, my + 42, mx - 6, my + 42, 6);
+        arrow(cr, mx + 10, my + 42, mx + 26, my + 42, 6);
     } else if (kind == "backswing") {
-        ball(c, cx + 12, cy);
-        club(c, t, cx - 18, cy + 2, -10);
-        c.setColour(t["accent"]);
-        cairo_set_line_width(cr, 2.2);
-        arrow(cr, cx - 2, cy + 16, cx - 24, cy + 18, 6);
-        arrow(cr, mx + 10, my + 34, mx + 10, my + 54, 6);
+        ball(c, cx + 14, cy);
+        club(c, t, cx - 16, cy + 2, -10);
+        orange();
+        arrow(cr, cx - 2, cy + 14, cx - 26, cy + 16, 6);
         mouse(c, t, mx, my, false);
+        orange();
+        arrow(cr, mx + 10, my + 36, mx + 10, my + 58, 6);
     } else if (kind == "swing") {
-        club(c, t, cx + 4, cy + 2, 6);
-        ball(c, cx + 30, cy - 4);
-        c.setColour(t["accent"]);
-        cairo_set_line_width(cr, 2.2);
-        arrow(cr, cx + 40, cy - 6, cx + 58, cy - 12, 7);
-        arrow(cr, mx + 10, my + 56, mx + 10, my + 34, 6);
-        c.setColour(t["text_light"]);
-        cairo_set_line_width(cr, 1);
-        for (int k = 0; k < 3; ++k) {
-            cairo_move_to(cr, mx + 4 + 6 * k, my + 62);
-            cairo_line_to(cr, mx + 4 + 6 * k, my + 70);
-        }
-        cairo_stroke(cr);
+        club(c, t, cx - 4, cy + 2, 6);
+        ball(c, cx + 20, cy - 3);
+        orange();
+        arrow(cr, cx + 30, cy - 5, cx + 48, cy - 11, 7);
         mouse(c, t, mx, my, false);
+        orange();
+        arrow(cr, mx + 10, my - 4, mx + 10, my - 26, 6);
+        speedLines(c, t, mx + 3, my + 36, true);
     } else {
         throw SourceError("unknown help picture \"" + kind + "\"");
     }
@@ -301,7 +339,7 @@ media::Bitmap buildHelpPage(const ArtContext& art, const std::string& pageFile) 
                         static_cast<double>(steps.size());
     for (size_t i = 0; i < steps.size(); ++i) {
         const double x = left + static_cast<double>(i) * (colW + gap);
-        drawStepPicture(c, t, steps[i].first, x, 104, colW, 110);
+        drawStepPicture(c, t, steps[i].first, x, 104, colW, 118);
         // Step number in an orange disc.
         cairo_t* cr = c.cr();
         cairo_arc(cr, x + 14, 118, 10, 0, 2 * kPi);
@@ -309,8 +347,8 @@ media::Bitmap buildHelpPage(const ArtContext& art, const std::string& pageFile) 
         cairo_fill(cr);
         drawTextLine(c, art.fonts, FontStyle::SansBold, 13, std::to_string(i + 1), x + 14, 123,
                      Align::Centre, t["glass_dark"]);
-        drawWrapped(c, art.fonts, FontStyle::Sans, 12, steps[i].second, x + 2, 234, colW - 4,
-                    15, Align::Left, t["text_light"]);
+        drawWrapped(c, art.fonts, FontStyle::Sans, 12, steps[i].second, x + 2, 240, colW - 4,
+                    14, Align::Left, t["text_light"]);
     }
 
     // Keys, in two columns.
@@ -323,22 +361,22 @@ media::Bitmap buildHelpPage(const ArtContext& art, const std::string& pageFile) 
         keys.emplace_back(line.substr(0, bar), line.substr(bar + 1));
     }
     cairo_t* cr = c.cr();
-    cairo_move_to(cr, 30, 318.5);
-    cairo_line_to(cr, kHelpWidth - 30, 318.5);
+    cairo_move_to(cr, 30, 314.5);
+    cairo_line_to(cr, kHelpWidth - 30, 314.5);
     c.setColour(withAlpha(t["rim_light"], 0.4));
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     const size_t perColumn = (keys.size() + 1) / 2;
     for (size_t i = 0; i < keys.size(); ++i) {
         const double x = i < perColumn ? 40 : kHelpWidth / 2.0 + 20;
-        const double y = 338 + 15.0 * static_cast<double>(i % perColumn);
+        const double y = 333 + 14.0 * static_cast<double>(i % perColumn);
         drawTextLine(c, art.fonts, FontStyle::SansBold, 11, keys[i].first, x + 70, y,
                      Align::Right, t["accent"]);
         drawTextLine(c, art.fonts, FontStyle::Sans, 11, keys[i].second, x + 80, y, Align::Left,
                      t["text_light"]);
     }
     drawTextLine(c, art.fonts, FontStyle::SansBold, 11, "PRESS A KEY OR CLICK TO PLAY ON",
-                 kHelpWidth / 2.0, kHelpHeight - 20, Align::Centre, t["text"]);
+                 kHelpWidth / 2.0, kHelpHeight - 22, Align::Centre, t["text"]);
     FinishOptions o;
     o.keyed = false;
     return finishCanvas(c, o);

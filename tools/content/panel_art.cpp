@@ -396,6 +396,10 @@ media::Bitmap buildNameBox(const ArtContext& art) {
     c.setColour(withAlpha(t["namebox_edge"], 0.9));
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
+    cairo_move_to(cr, kNameBoxWidth / 2.0 - 4.5, h);
+    cairo_line_to(cr, kNameBoxWidth / 2.0, kNameBoxHeight - 1.5);
+    cairo_line_to(cr, kNameBoxWidth / 2.0 + 4.5, h);
+    cairo_stroke(cr);
     FinishOptions o;
     o.alphaCutoff = 60;
     return finishCanvas(c, o);

@@ -53,8 +53,10 @@ media::Bitmap buildScoreCard(const ArtContext& art) {
     auto headerCell = [&](int left, int right, const std::string& words) {
         cell(c, left, kHeaderTop, right, kHeaderBottom, header);
         frame(c, left, kHeaderTop, right, kHeaderBottom, edge);
-        drawTextLine(c, art.fonts, FontStyle::SansBold, 12, words, (left + right + 1) / 2.0,
-                     kHeaderBottom - 7, Align::Centre, headText);
+        const bool narrow = right - left < 40 && words.size() > 2;
+        drawTextLine(c, art.fonts, narrow ? FontStyle::CondensedBold : FontStyle::SansBold,
+                     narrow ? 10 : 12, words, (left + right + 1) / 2.0, kHeaderBottom - 8,
+                     Align::Centre, headText);
     };
     headerCell(kNameLeft, kNameRight, pageValue(text, "player", file));
     for (int f = 1; f <= 9; ++f) headerCell(holeLeft(f), holeRight(f), std::to_string(f));

@@ -50,6 +50,7 @@ Signal noise(const Params& p) {
     BandPass bp;
     OnePole rumble(p.number("rumble", 0) > 0 ? 120 : 1);
     OnePole hp(lowCut > 0 ? lowCut : 1);
+    OnePole crackleTone(p.number("crackletone", 2500));
     Signal s(static_cast<size_t>(samplesFor(length)));
     double bubblePhase = 0, bubbleFreq = 0, bubbleT = 1;
     for (size_t i = 0; i < s.size(); ++i) {
@@ -57,7 +58,9 @@ Signal noise(const Params& p) {
         const double k = t / length;
         const double centre = from * std::pow(to / from, k);
         double v = bp.process(n.next(), centre, q);
-        if (crackle > 0 && n.uniform() < crackle * 0.004) v += n.next() * 6 * std::exp(-k * 2);
+        // Crackle: sparse grains of noise, softened so they do not outshout the body.
+        const double grain = crackle > 0 && n.uniform() < crackle * 0.004 ? n.next() * 8 : 0.0;
+        if (crackle > 0) v += crackleTone.lowpass(grain) * std::exp(-k * 2);
         if (p.number("rumble", 0) > 0) v += p.number("rumble", 0) * 3 * rumble.lowpass(n.next());
         if (lowCut > 0) v = hp.highpass(v);
         if (wobble > 0) v *= 0.6 + 0.4 * std::sin(2 * kPi * wobble * t);
@@ -179,6 +182,13 @@ std::vector<int16_t> synthesise(const std::string& recipe, const Params& params,
     else if (recipe == "notes") s = notes(params);
     else if (recipe == "boom") s = boom(params);
     else throw SourceError(where + ": unknown recipe \"" + recipe + "\"");
+    // Optional soft saturation: makes noisy sounds denser before they are scaled to the peak.
+    if (const double drive = params.number("drive", 0); drive > 0) {
+        double top = 0;
+        for (double v : s) top = std::max(top, std::fabs(v));
+        if (top > 0)
+            for (double& v : s) v = std::tanh(drive * v / top);
+    }
     return toSamples(s, peak, fadeIn, fadeOut);
 }
 
