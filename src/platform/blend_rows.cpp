@@ -1,5 +1,6 @@
 #include "platform/blend_rows.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -166,6 +167,26 @@ ORBIGOLF_KERNEL void keyedCopyRow(Pixel565* d, const Pixel565* s, int n, Pixel56
     for (; i < n; ++i) {
         const Pixel565 sp = s[i];
         if (sp != key) d[i] = sp;
+    }
+}
+
+ORBIGOLF_KERNEL void copyRuns(Pixel565* d, const Pixel565* s, const KeyRuns::Run* runs, size_t count, int from,
+                              int to) {
+    for (size_t r = 0; r < count; ++r) {
+        const int a = std::max(runs[r].x, from);
+        const int b = std::min(runs[r].x + runs[r].length, to);
+        const int n = b - a;
+        if (n <= 0) continue;
+        Pixel565* out = d + (a - from);
+        const Pixel565* in = s + a;
+        if (n < kLanes) {
+            for (int i = 0; i < n; ++i) out[i] = in[i];
+            continue;
+        }
+        // Whole blocks, then one last block ending at the run's end (it may overlap the
+        // previous block, which writes the same pixels again).
+        for (int i = 0; i + kLanes <= n; i += kLanes) store(out + i, load(in + i));
+        store(out + n - kLanes, load(in + n - kLanes));
     }
 }
 

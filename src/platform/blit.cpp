@@ -92,11 +92,7 @@ void blit(Surface& dst, const Surface& source, const Rect& src, int x, int y) {
             keyedCopyRow(d, p + sx, n, key);
             continue;
         }
-        for (size_t r = first; r < last; ++r) {
-            const int a = std::max(runs.runs[r].x, sx);
-            const int b = std::min(runs.runs[r].x + runs.runs[r].length, end);
-            if (a < b) std::memcpy(d + (a - sx), p + a, static_cast<size_t>(b - a) * sizeof(Pixel565));
-        }
+        copyRuns(d, p, runs.runs.data() + first, last - first, sx, end);
     }
 }
 
