@@ -109,6 +109,7 @@ public:
     TDXSound& operator=(const TDXSound&) = delete;
 
     // The output that initialize() opens; none means mixing only on request (tests).
+    // The output must outlive the device or be replaced before it goes.
     void setOutput(AudioOutput* output) { output_ = output; }
 
     // Opens the output and runs OnInitialize. A failure to open is reported as
@@ -123,6 +124,7 @@ public:
 
     // Sets the primary format (1 or 2 channels, 8 or 16 bits, 1000..192000 Hz); every
     // buffer is converted to it. When the device is open it is reopened in the new format.
+    // The mix itself is always 16-bit; an 8-bit primary format only records the request.
     void setPrimaryFormat(const PcmFormat& format);
     PcmFormat primaryFormat() const;
 

@@ -4,8 +4,8 @@ namespace orbigolf::platform {
 
 void HeadlessSound::attach(TDXSound& mixer) {
     mixer.setOutput(this);
-    mixer.setListener([this](SoundCall call, const std::string& tag, int value) {
-        calls_.push_back(RecordedSoundCall{call, tag, value});
+    mixer.setListener([calls = calls_](SoundCall call, const std::string& tag, int value) {
+        calls->push_back(RecordedSoundCall{call, tag, value});
     });
 }
 

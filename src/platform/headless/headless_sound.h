@@ -2,6 +2,7 @@
 // Sound without a sound card: an output that opens nothing (or refuses to, for testing
 // the failure path) and a record of every play, stop and volume call, in order.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct RecordedSoundCall {
 
 class HeadlessSound : public AudioOutput {
 public:
-    // Becomes `mixer`'s output and records its calls.
+    // Becomes `mixer`'s output and records its calls; must outlive the mixer.
     void attach(TDXSound& mixer);
 
     void open(TDXSound& mixer, const PcmFormat& format) override;
@@ -29,14 +30,15 @@ public:
     const PcmFormat& openedFormat() const { return format_; }
     void setRefuseOpen(bool refuse) { refuse_ = refuse; }
 
-    const std::vector<RecordedSoundCall>& calls() const { return calls_; }
-    void clearCalls() { calls_.clear(); }
+    const std::vector<RecordedSoundCall>& calls() const { return *calls_; }
+    void clearCalls() { calls_->clear(); }
 
 private:
     bool open_ = false;
     bool refuse_ = false;
     PcmFormat format_;
-    std::vector<RecordedSoundCall> calls_;
+    // Shared with the mixer's listener, which buffers may call after this object is gone.
+    std::shared_ptr<std::vector<RecordedSoundCall>> calls_ = std::make_shared<std::vector<RecordedSoundCall>>();
 };
 
 }  // namespace orbigolf::platform
