@@ -28,10 +28,6 @@ void blendRow(BlendMode mode, Pixel565* d, const Pixel565* s, int n, unsigned k,
     }
 }
 
-}  // namespace
-
-namespace {
-
 // Drawing a surface onto itself goes through a copy of the part drawn, so that
 // overlapping source and destination rows cannot smear.
 Surface partCopy(const Surface& source, const Rect& part) {
@@ -50,9 +46,9 @@ void blit(Surface& dst, const Surface& source, const Rect& src, int x, int y) {
     if (&dst == &source) {
         const Rect part = clipTo(src, source.width(), source.height());
         if (part.empty()) return;
-        const int64_t px = static_cast<int64_t>(x) + (part.x - src.x);
-        const int64_t py = static_cast<int64_t>(y) + (part.y - src.y);
-        if (px >= dst.width() || py >= dst.height()) return;
+        const int64_t px = static_cast<int64_t>(x) + part.x - src.x;
+        const int64_t py = static_cast<int64_t>(y) + part.y - src.y;
+        if (px >= dst.width() || py >= dst.height() || px + part.w <= 0 || py + part.h <= 0) return;
         const Surface copy = partCopy(source, part);
         blit(dst, copy, Rect{0, 0, part.w, part.h}, static_cast<int>(px), static_cast<int>(py));
         return;
@@ -60,8 +56,8 @@ void blit(Surface& dst, const Surface& source, const Rect& src, int x, int y) {
     const Rect s = clipTo(src, source.width(), source.height());
     if (s.empty()) return;
     // Where the clipped source part lands, then that clipped to the destination.
-    const int64_t px = static_cast<int64_t>(x) + (s.x - src.x);
-    const int64_t py = static_cast<int64_t>(y) + (s.y - src.y);
+    const int64_t px = static_cast<int64_t>(x) + s.x - src.x;
+    const int64_t py = static_cast<int64_t>(y) + s.y - src.y;
     const int64_t x0 = std::max<int64_t>(px, 0);
     const int64_t y0 = std::max<int64_t>(py, 0);
     const int64_t x1 = std::min<int64_t>(px + s.w, dst.width());
