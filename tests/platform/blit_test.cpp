@@ -179,6 +179,13 @@ TEST(Blit, SourceRectangleIsClippedToTheSource) {
     EXPECT_EQ(target.pixel(1, 0), coordPixel(0, 0));
     EXPECT_EQ(target.pixel(2, 0), coordPixel(1, 0));
     EXPECT_EQ(target.pixel(3, 0), 0);
+
+    // Rectangles far outside the source draw nothing, even onto the source itself.
+    Surface self = p.surface;
+    blit(target, p.surface, Rect{INT_MIN, 0, 5, 1}, 0, 0);
+    blit(self, self, Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, INT_MAX, 0);
+    EXPECT_EQ(target.pixel(0, 0), 0);
+    EXPECT_EQ(self.pixel(0, 0), coordPixel(0, 0));
 }
 
 }  // namespace
