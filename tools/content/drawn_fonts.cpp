@@ -106,21 +106,21 @@ media::Bitmap buildBigFont(const ArtContext& art) {
     const int w = kBigCellWidth * count;
     Canvas glow(w, kBigCellHeight);
     Canvas face(w, kBigCellHeight);
-    art.fonts.use(glow.cr(), FontStyle::SansBold, 25);
-    art.fonts.use(face.cr(), FontStyle::SansBold, 25);
+    art.fonts.use(glow.cr(), FontStyle::SansBold, 28);
+    art.fonts.use(face.cr(), FontStyle::SansBold, 28);
     const Colour fill = art.theme["big_fill"];
     const Colour glowColour = art.theme["big_glow"];
     for (int code = kBigFirst + 1; code <= kBigLast; ++code) {
         const std::string text(1, static_cast<char>(code));
         const double x = (code - kBigFirst) * kBigCellWidth;
-        drawCentredGlyph(glow.cr(), text, x, kBigCellWidth, 25, 17, kBigCellHeight - 3);
+        drawCentredGlyph(glow.cr(), text, x, kBigCellWidth, 26, 19, kBigCellHeight - 3);
         glow.setColour(glowColour);
         cairo_set_line_width(glow.cr(), 2.0);
         cairo_set_line_join(glow.cr(), CAIRO_LINE_JOIN_ROUND);
         cairo_stroke_preserve(glow.cr());
         cairo_fill(glow.cr());
-        drawCentredGlyph(face.cr(), text, x, kBigCellWidth, 25, 17, kBigCellHeight - 3);
-        face.verticalGradient(6, 26, fill, mix(fill, glowColour, 0.35));
+        drawCentredGlyph(face.cr(), text, x, kBigCellWidth, 26, 19, kBigCellHeight - 3);
+        face.verticalGradient(5, 27, fill, mix(fill, glowColour, 0.45));
         cairo_fill_preserve(face.cr());
         face.setColour(darker(glowColour, 0.55));
         cairo_set_line_width(face.cr(), 1.0);

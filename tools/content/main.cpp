@@ -4,6 +4,7 @@
 //     orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]
 //                                  draw a review sheet of a built set (or of the items
 //                                  whose title holds FILTER, enlarged ZOOM times)
+//     orbigolf-content preview CONTENTDIR OUT.png    mock game screens from a built set
 
 #include <cstdio>
 #include <exception>
@@ -13,6 +14,7 @@
 
 #include "contact_sheet.h"
 #include "content_set.h"
+#include "preview.h"
 
 #ifndef ORBIGOLF_CONTENT_SOURCES
 #define ORBIGOLF_CONTENT_SOURCES "content"
@@ -29,6 +31,10 @@ int main(int argc, char** argv) {
                                                 argc > 5 ? std::stoi(argv[5]) : 1);
             return 0;
         }
+        if (argc == 4 && std::string(argv[1]) == "preview") {
+            orbigolf::content::drawPreview(argv[2], argv[3]);
+            return 0;
+        }
         if (argc > 3 && std::string(argv[1]) == "--sources") {
             sources = argv[2];
             a = 3;
@@ -36,7 +42,8 @@ int main(int argc, char** argv) {
         if (argc != a + 1) {
             std::fprintf(stderr,
                          "usage: orbigolf-content [--sources DIR] OUTDIR\n"
-                         "       orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n");
+                         "       orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n"
+                         "       orbigolf-content preview CONTENTDIR OUT.png\n");
             return 2;
         }
         orbigolf::content::buildContentSet(sources, argv[a]);
