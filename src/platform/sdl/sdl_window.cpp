@@ -59,6 +59,10 @@ public:
             !makeTexture(backBuffer.width(), backBuffer.height())) {
             return;
         }
+        // Several displays (one per form) share the window; the one shown last sets the
+        // mode that mouse positions are mapped to.
+        modeWidth_ = backBuffer.width();
+        modeHeight_ = backBuffer.height();
         SDL_UpdateTexture(texture_, nullptr, backBuffer.pixels().data(), backBuffer.width() * 2);
         const Rect placed = placement();
         SDL_SetTextureScaleMode(texture_, placed.w >= textureWidth_ && placed.w % textureWidth_ == 0
