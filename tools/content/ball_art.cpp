@@ -184,6 +184,10 @@ std::vector<BallTexture> buildBallTextures(const std::filesystem::path& recipes)
 
 namespace {
 
+// The disc of this radius around the middle of the 16 x 16 square covers exactly the
+// pixels of the ball drawing's round mask.
+constexpr double kBallRadius = 6.9;
+
 // A grey level per pixel, 0..1, into a 16 x 16 picture of that grey (times a colour).
 template <typename F>
 media::Bitmap greyPicture(F level, const Rgbf& tint) {
@@ -202,8 +206,7 @@ media::Bitmap greyPicture(F level, const Rgbf& tint) {
 media::Bitmap buildBallShading() {
     return greyPicture(
         [](double x, double y) {
-            const double d = std::hypot(x - 8, y - 8);
-            if (d > 7.6) return 0.0;
+            if (std::hypot(x - 8, y - 8) > kBallRadius) return 0.0;
             const double fromLight = std::hypot(x - 5.2, y - 4.8) / 11.5;
             return std::pow(fromLight, 1.6) * 1.1;
         },
@@ -211,7 +214,7 @@ media::Bitmap buildBallShading() {
 }
 
 media::Bitmap buildBallTint() {
-    return greyPicture([](double x, double y) { return std::hypot(x - 8, y - 8) > 7.6 ? 0.0 : 1.0; },
+    return greyPicture([](double x, double y) { return std::hypot(x - 8, y - 8) > kBallRadius ? 0.0 : 1.0; },
                        {0.62, 0.46, 0.16});
 }
 

@@ -305,7 +305,7 @@ media::Bitmap buildPanel(const ArtContext& art, const PixelFont& font) {
     // Score area: four player wells.
     // The well reaches a little left of the clickable area, to leave room for the player
     // numbers before the scores.
-    const double sx0 = localX(kScoreLeft - 6), sy0 = localY(kScoreTop);
+    const double sx0 = localX(kScoreLeft - 6), sy0 = localY(kScoreTop - 3);
     const double sx1 = localX(kScoreRight + 3), sy1 = localY(kScoreBottom);
     drawWell(c, sx0, sy0, sx1, sy1, t["field"], t["accent_dark"], 4);
     cairo_set_line_width(cr, 1);
@@ -355,14 +355,14 @@ media::Bitmap buildPanelMinimised(const ArtContext& art, const PixelFont& font) 
     const Palette& t = art.theme;
     Canvas c(kPanelMinWidth, kPanelMinHeight);
     drawGlassBody(c, t, kPanelMinWidth, kPanelMinHeight, 8);
-    drawEmblem(c, t, 12, 11, 4);
+    drawEmblem(c, t, 12, 12, 4);
     font.draw(c, "ORBIGOLF", 22, static_cast<int>(localY(kMinMessageY)), t["text_light"],
               t["text"], t["text_shadow"]);
     // The message window ends where a two-digit stroke count begins.
-    drawWell(c, localX(kMinMessageX + 3), localY(7), localX(210), localY(23), t["window"],
-             t["window_edge"], 3);
-    drawWell(c, localX(212), localY(7), localX(227), localY(23), t["field"], t["window_edge"]);
-    drawWell(c, localX(229), localY(7), localX(248), localY(23), t["field"], t["accent"]);
+    drawWell(c, localX(kMinMessageX + 3), localY(6), localX(211), localY(24), t["window"],
+             t["window_edge"], 2);
+    drawWell(c, localX(213), localY(6), localX(227), localY(25), t["field"], t["window_edge"], 2);
+    drawWell(c, localX(229), localY(6), localX(248), localY(25), t["field"], t["accent"], 2);
     drawCloseMark(c, t);
     return finishCanvas(c);
 }
@@ -386,9 +386,9 @@ media::Bitmap buildNameBox(const ArtContext& art) {
     const double h = 16;
     c.roundedRect(1, 1, kNameBoxWidth - 2, h - 1, 6);
     // The tip points down at the ball.
-    cairo_move_to(cr, kNameBoxWidth / 2.0 - 5, h);
-    cairo_line_to(cr, kNameBoxWidth / 2.0, kNameBoxHeight - 1);
-    cairo_line_to(cr, kNameBoxWidth / 2.0 + 5, h);
+    cairo_move_to(cr, kNameBoxTipX + 0.5 - 5, h);
+    cairo_line_to(cr, kNameBoxTipX + 0.5, kNameBoxHeight - 1);
+    cairo_line_to(cr, kNameBoxTipX + 0.5 + 5, h);
     cairo_close_path(cr);
     c.verticalGradient(0, kNameBoxHeight, lighter(t["namebox"], 0.12), t["namebox"]);
     cairo_fill(cr);
@@ -396,9 +396,9 @@ media::Bitmap buildNameBox(const ArtContext& art) {
     c.setColour(withAlpha(t["namebox_edge"], 0.9));
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    cairo_move_to(cr, kNameBoxWidth / 2.0 - 4.5, h);
-    cairo_line_to(cr, kNameBoxWidth / 2.0, kNameBoxHeight - 1.5);
-    cairo_line_to(cr, kNameBoxWidth / 2.0 + 4.5, h);
+    cairo_move_to(cr, kNameBoxTipX + 0.5 - 4.5, h);
+    cairo_line_to(cr, kNameBoxTipX + 0.5, kNameBoxHeight - 1.5);
+    cairo_line_to(cr, kNameBoxTipX + 0.5 + 4.5, h);
     cairo_stroke(cr);
     FinishOptions o;
     o.alphaCutoff = 60;

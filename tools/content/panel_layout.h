@@ -9,7 +9,7 @@ inline constexpr int kPanelY = 4;
 inline constexpr int kPanelWidth = 300;
 inline constexpr int kPanelHeight = 102;
 inline constexpr int kPanelMinWidth = 274;
-inline constexpr int kPanelMinHeight = 24;
+inline constexpr int kPanelMinHeight = 27;
 
 // Five buttons of 22 x 22, the pressed picture drawn at (17 + 22 (k - 1), 76).
 inline constexpr int kButtonX = 17;
@@ -37,7 +37,10 @@ inline constexpr int kMinParX = 221, kMinParY = 9, kMinStrokesX = 206, kMinStrok
 // Push-putt sign, drawn at (193, 49); it is clicked at 196..236 x 49..65.
 inline constexpr int kSignX = 193, kSignY = 49, kSignWidth = 44, kSignHeight = 18;
 
-// Name box over a ball: drawn at (x - 52, y - 40), the label at y - 35.
-inline constexpr int kNameBoxWidth = 104, kNameBoxHeight = 22;
+// Name box over a ball: drawn at (x - 52, y - 40), the label at y - 35. The label's
+// first glyph stands one advance right of its start, so a label centred on its own length
+// reaches about 6 pixels further right than left: the box is wider on the right, and its
+// tip (pointing at the ball) sits at x.
+inline constexpr int kNameBoxWidth = 114, kNameBoxHeight = 22, kNameBoxTipX = 52;
 
 }  // namespace orbigolf::content::layout

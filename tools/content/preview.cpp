@@ -1,8 +1,10 @@
 #include "preview.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "character_sets.h"
 #include "content_set.h"
@@ -208,17 +210,20 @@ void drawPreview(const fs::path& contentDir, const fs::path& png) {
     Surface sheet(2 * kW, 2 * kH);
     paste(sheet, gameScreen(gui, menu), 0, 0);
     paste(sheet, cardScreen(menu), kW, kH);
-    // The same screens with the first skin, as the game applies it.
-    const fs::path skins = contentDir / "skins";
-    if (fs::is_directory(skins)) {
-        for (const auto& entry : fs::directory_iterator(skins)) {
-            for (const SkinFile& f : skinFiles())
-                if (fs::exists(entry.path() / f.fileName))
-                    gui.item(f.guiIndex).loadPictureFromFile((entry.path() / f.fileName).string());
-            break;
-        }
-    }
+    // The game screen with the first skin and the minimised panel with the second (or the
+    // first again), applied as the game applies them.
+    std::vector<fs::path> skins;
+    if (fs::is_directory(contentDir / "skins"))
+        for (const auto& entry : fs::directory_iterator(contentDir / "skins")) skins.push_back(entry.path());
+    std::sort(skins.begin(), skins.end());
+    auto applySkin = [&](const fs::path& dir) {
+        for (const SkinFile& f : skinFiles())
+            if (fs::exists(dir / f.fileName))
+                gui.item(f.guiIndex).loadPictureFromFile((dir / f.fileName).string());
+    };
+    if (!skins.empty()) applySkin(skins.front());
     paste(sheet, gameScreen(gui, menu), kW, 0);
+    if (skins.size() > 1) applySkin(skins[1]);
     paste(sheet, minimisedScreen(gui, menu), 0, kH);
     platform::savePng(sheet, png.string());
 }

@@ -1,5 +1,6 @@
 #include "sources.h"
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -36,6 +37,17 @@ std::vector<std::string> splitWords(const std::string& line) {
     return words;
 }
 
+uint32_t snapToDisplayGrid(uint32_t rgb) {
+    // The nearest colour a 16-bit (5-6-5) display shows exactly: flat areas drawn in it
+    // stay flat instead of being dithered.
+    auto snap = [](uint32_t v, int bits) {
+        const int maxLevel = (1 << bits) - 1;
+        const int level = static_cast<int>(std::nearbyint(v * maxLevel / 255.0));
+        return static_cast<uint32_t>(bits == 5 ? (level << 3) | (level >> 2) : (level << 2) | (level >> 4));
+    };
+    return (snap((rgb >> 16) & 0xFF, 5) << 16) | (snap((rgb >> 8) & 0xFF, 6) << 8) | snap(rgb & 0xFF, 5);
+}
+
 Palette Palette::load(const std::filesystem::path& file) {
     Palette p;
     p.name_ = file.stem().string();
@@ -54,7 +66,7 @@ Palette Palette::load(const std::filesystem::path& file) {
             used = 0;
         }
         if (used != 6) throw SourceError(where + ": bad colour " + words[1]);
-        p.colours_[words[0]] = value;
+        p.colours_[words[0]] = snapToDisplayGrid(value);
     }
     return p;
 }

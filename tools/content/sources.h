@@ -25,7 +25,10 @@ std::vector<std::string> readSourceLines(const std::filesystem::path& file);
 // Splits at runs of blanks.
 std::vector<std::string> splitWords(const std::string& line);
 
-// A named set of colours: lines "name #rrggbb".
+// The nearest colour (0xRRGGBB) that a 16-bit display shows exactly.
+uint32_t snapToDisplayGrid(uint32_t rgb);
+
+// A named set of colours: lines "name #rrggbb", each taken to the display's grid.
 class Palette {
 public:
     static Palette load(const std::filesystem::path& file);
