@@ -19,8 +19,6 @@ std::string FontFaces::pathOf(FontStyle style) {
             return std::string(kFontDir) + "DejaVuSans.ttf";
         case FontStyle::SansBold:
             return std::string(kFontDir) + "DejaVuSans-Bold.ttf";
-        case FontStyle::CondensedBold:
-            return std::string(kFontDir) + "DejaVuSansCondensed-Bold.ttf";
     }
     return {};
 }

@@ -9,7 +9,8 @@
 
 namespace orbigolf::content {
 
-enum class FontStyle { Sans, SansBold, CondensedBold };
+// Both come with Debian's fonts-dejavu-core.
+enum class FontStyle { Sans, SansBold };
 
 class FontFaces {
 public:

@@ -54,9 +54,8 @@ media::Bitmap buildScoreCard(const ArtContext& art) {
         cell(c, left, kHeaderTop, right, kHeaderBottom, header);
         frame(c, left, kHeaderTop, right, kHeaderBottom, edge);
         const bool narrow = right - left < 40 && words.size() > 2;
-        drawTextLine(c, art.fonts, narrow ? FontStyle::CondensedBold : FontStyle::SansBold,
-                     narrow ? 10 : 12, words, (left + right + 1) / 2.0, kHeaderBottom - 8,
-                     Align::Centre, headText);
+        drawTextLine(c, art.fonts, FontStyle::SansBold, narrow ? 10 : 12, words,
+                     (left + right + 1) / 2.0, kHeaderBottom - 8, Align::Centre, headText);
     };
     headerCell(kNameLeft, kNameRight, pageValue(text, "player", file));
     for (int f = 1; f <= 9; ++f) headerCell(holeLeft(f), holeRight(f), std::to_string(f));
