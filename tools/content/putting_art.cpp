@@ -48,9 +48,9 @@ Vec3 at(const ClubFrame& f, double along, double across, double z) {
 constexpr double kHeadHalfLength = 11;
 constexpr double kHeadHalfDepth = 3.5;
 constexpr double kHeadHeight = 6;
-constexpr double kShaftHeight = 112;
+constexpr double kShaftHeight = 106;
 
-Vec3 shaftTop(const ClubFrame& f) { return at(f, -20, 4, kShaftHeight); }
+Vec3 shaftTop(const ClubFrame& f) { return at(f, -16, 4, kShaftHeight); }
 Vec3 shaftBase(const ClubFrame& f) { return at(f, -0.5, 4, kHeadHeight); }
 
 void polygon(cairo_t* cr, const std::array<Vec3, 4>& q) {
@@ -139,9 +139,10 @@ void drawClubPose(const Canvas& c, const Palette& t, int pose, double ox, double
     cairo_restore(cr);
 }
 
-// Where the shadow of a point falls on the ground (the sun is high, to the upper left).
+// Where the shadow of a point falls on the ground: the light is high and to the left, so
+// every pose's shadow stays inside its 96 x 142 cell.
 Point shadowOf(const Vec3& v) {
-    return project({v.x + 0.35 * v.z, v.y + 0.25 * v.z, 0});
+    return project({v.x + 0.21 * v.z, v.y + 0.04 * v.z, 0});
 }
 
 void drawShadowPose(const Canvas& c, int pose, double ox, double oy) {

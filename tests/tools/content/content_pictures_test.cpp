@@ -232,6 +232,22 @@ TEST(ContentPictures, ClubPosesLeanAwayFromTheDirectionOfTravel) {
     }
 }
 
+// Nothing of a club pose or its shadow is cut off by the edge of its cell.
+TEST(ContentPictures, ClubAndShadowPosesStayInsideTheirCells) {
+    for (int item : {9, 10}) {
+        const auto& pic = guiList().item(item);
+        for (int p = 0; p < 32; ++p) {
+            const auto r = pic.frameRect(p);
+            int edge = 0;
+            for (int x = 0; x < r.w; ++x)
+                edge += (pic.pixel(r.x + x, r.y) != 0) + (pic.pixel(r.x + x, r.y + r.h - 1) != 0);
+            for (int y = 0; y < r.h; ++y)
+                edge += (pic.pixel(r.x, r.y + y) != 0) + (pic.pixel(r.x + r.w - 1, r.y + y) != 0);
+            EXPECT_EQ(edge, 0) << pic.name() << " pose " << p;
+        }
+    }
+}
+
 // The gauge fills with strength: each pattern shows more of the bar than the one before.
 TEST(ContentPictures, GaugePatternsRiseInStrength) {
     const auto& gauge = guiList().item(5);
