@@ -1,6 +1,7 @@
 #include "drawn_fonts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "character_sets.h"
@@ -106,20 +107,20 @@ media::Bitmap buildBigFont(const ArtContext& art) {
     const int w = kBigCellWidth * count;
     Canvas glow(w, kBigCellHeight);
     Canvas face(w, kBigCellHeight);
-    art.fonts.use(glow.cr(), FontStyle::SansBold, 28);
-    art.fonts.use(face.cr(), FontStyle::SansBold, 28);
+    art.fonts.use(glow.cr(), FontStyle::SansBold, 26);
+    art.fonts.use(face.cr(), FontStyle::SansBold, 26);
     const Colour fill = art.theme["big_fill"];
     const Colour glowColour = art.theme["big_glow"];
     for (int code = kBigFirst + 1; code <= kBigLast; ++code) {
         const std::string text(1, static_cast<char>(code));
         const double x = (code - kBigFirst) * kBigCellWidth;
-        drawCentredGlyph(glow.cr(), text, x, kBigCellWidth, 26, 19, kBigCellHeight - 3);
+        drawCentredGlyph(glow.cr(), text, x, kBigCellWidth, 25, 17, kBigCellHeight - 5);
         glow.setColour(glowColour);
         cairo_set_line_width(glow.cr(), 2.0);
         cairo_set_line_join(glow.cr(), CAIRO_LINE_JOIN_ROUND);
         cairo_stroke_preserve(glow.cr());
         cairo_fill(glow.cr());
-        drawCentredGlyph(face.cr(), text, x, kBigCellWidth, 26, 19, kBigCellHeight - 3);
+        drawCentredGlyph(face.cr(), text, x, kBigCellWidth, 25, 17, kBigCellHeight - 5);
         face.verticalGradient(5, 27, fill, mix(fill, glowColour, 0.45));
         cairo_fill_preserve(face.cr());
         face.setColour(darker(glowColour, 0.55));
@@ -130,6 +131,22 @@ media::Bitmap buildBigFont(const ArtContext& art) {
     Canvas out(w, kBigCellHeight);
     out.paintCanvas(glow, 0, 0, 0.85);
     out.paintCanvas(face, 0, 0, 1.0);
+    // Words are drawn cell by cell: the glow fades out before a cell's edge so that
+    // neighbouring letters do not show a seam where one cell's glow is cut off.
+    for (int y = 0; y < kBigCellHeight; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int cx = x % kBigCellWidth;
+            const int d = std::min({cx, kBigCellWidth - 1 - cx, y, kBigCellHeight - 1 - y});
+            if (d >= 3) continue;
+            const double keep = d / 3.0;
+            const uint32_t p = out.argb(x, y);
+            uint32_t q = 0;
+            for (int c = 0; c < 32; c += 8)
+                q |= static_cast<uint32_t>(std::nearbyint(((p >> c) & 0xFF) * keep)) << c;
+            out.setArgb(x, y, q);
+        }
+    }
+    out.markDirty();
     FinishOptions o;
     o.alphaCutoff = 6;
     return finishCanvas(out, o);

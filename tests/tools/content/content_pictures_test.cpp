@@ -232,11 +232,12 @@ TEST(ContentPictures, ClubPosesLeanAwayFromTheDirectionOfTravel) {
     }
 }
 
-// Nothing of a club pose or its shadow is cut off by the edge of its cell.
-TEST(ContentPictures, ClubAndShadowPosesStayInsideTheirCells) {
-    for (int item : {9, 10}) {
-        const auto& pic = guiList().item(item);
-        for (int p = 0; p < 32; ++p) {
+// Nothing of a club pose, its shadow or a big-font glyph with its glow is cut off by the
+// edge of its cell (a cut glow shows as a seam between letters).
+TEST(ContentPictures, ClubPosesShadowsAndBigGlyphsStayInsideTheirCells) {
+    for (const TPictureCollectionItem* pic_ : {&guiList().item(9), &guiList().item(10), &menuList().item(0)}) {
+        const auto& pic = *pic_;
+        for (int p = 0; p < pic.patternCount(); ++p) {
             const auto r = pic.frameRect(p);
             int edge = 0;
             for (int x = 0; x < r.w; ++x)
