@@ -1,6 +1,7 @@
 #include "contact_sheet.h"
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -74,7 +75,9 @@ int placeEntry(Canvas& c, FontFaces& fonts, const Entry& e, int top, bool draw, 
 
 std::vector<Entry> collect(const fs::path& dir) {
     std::vector<Entry> entries;
+    size_t guiStart = 0;
     for (const char* listName : {"menu.dxg", "gui.dxg"}) {
+        guiStart = entries.size();
         const media::PictureListFile list = media::loadPictureListFile((dir / listName).string());
         for (size_t i = 0; i < list.items.size(); ++i) {
             const media::PictureListItem& item = list.items[i];
@@ -84,6 +87,11 @@ std::vector<Entry> collect(const fs::path& dir) {
                                item.transparent});
         }
     }
+    // Skin pictures are cut like the interface items they replace.
+    std::map<std::string, Entry> guiByFile;
+    for (const SkinFile& f : skinFiles())
+        if (guiStart + static_cast<size_t>(f.guiIndex) < entries.size())
+            guiByFile[f.fileName] = entries[guiStart + static_cast<size_t>(f.guiIndex)];
     std::vector<fs::path> files;
     for (const auto& f : fs::directory_iterator(dir / "textures")) files.push_back(f.path());
     if (fs::exists(dir / "skins"))
@@ -91,7 +99,13 @@ std::vector<Entry> collect(const fs::path& dir) {
             if (f.is_regular_file()) files.push_back(f.path());
     std::sort(files.begin(), files.end());
     for (const fs::path& f : files) {
-        entries.push_back({fs::relative(f, dir).string(), media::loadBmpFile(f.string()), {}, true});
+        Entry e{fs::relative(f, dir).string(), media::loadBmpFile(f.string()), {}, true};
+        const auto gui = guiByFile.find(f.filename().string());
+        if (f.parent_path().parent_path().filename() == "skins" && gui != guiByFile.end()) {
+            e.layout = gui->second.layout;
+            e.transparent = gui->second.transparent;
+        }
+        entries.push_back(std::move(e));
     }
     return entries;
 }
