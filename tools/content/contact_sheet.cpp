@@ -1,6 +1,8 @@
 #include "contact_sheet.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -10,6 +12,7 @@
 #include "content_set.h"
 #include "font_faces.h"
 #include "media/picture_list_file.h"
+#include "media/sound_list_file.h"
 #include "platform/frames.h"
 
 namespace orbigolf::content {
@@ -23,14 +26,61 @@ struct Entry {
     media::Bitmap bitmap;
     platform::FrameLayout layout;
     bool transparent = true;
+    std::vector<int16_t> samples;  // a sound: drawn as its waveform instead
 };
 
 constexpr int kSheetWidth = 1500;
 constexpr int kMargin = 12;
 constexpr int kLabel = 12;  // height of a frame's index label
+constexpr int kWaveHeight = 48;
+constexpr double kPixelsPerSecond = 400;
+
+// A sound as the outline of its waveform (the lowest and highest sample per column), with
+// lines at -3 dB, so levels and fades can be checked at a glance.
+int placeSound(Canvas& c, FontFaces& fonts, const Entry& e, int top, bool draw) {
+    const int height = 20 + kWaveHeight + 10;
+    if (!draw) return height;
+    cairo_t* cr = c.cr();
+    fonts.use(cr, FontStyle::SansBold, 13);
+    cairo_move_to(cr, kMargin, top + 15);
+    c.setColour(colourFromRgb(0x9fe8ff));
+    cairo_show_text(cr, e.title.c_str());
+    const double seconds = static_cast<double>(e.samples.size()) / 22050;
+    const int width = std::clamp(static_cast<int>(seconds * kPixelsPerSecond), 1, kSheetWidth - 2 * kMargin);
+    const double mid = top + 20 + kWaveHeight / 2.0;
+    cairo_rectangle(cr, kMargin, top + 20, width, kWaveHeight);
+    c.setColour(colourFromRgb(0x1a2240));
+    cairo_fill(cr);
+    const double limit = 0.708 * kWaveHeight / 2;  // -3 dB
+    c.setColour(colourFromRgb(0x8a3e00));
+    cairo_set_line_width(cr, 1);
+    for (double y : {mid - limit, mid + limit}) {
+        cairo_move_to(cr, kMargin, std::floor(y) + 0.5);
+        cairo_line_to(cr, kMargin + width, std::floor(y) + 0.5);
+    }
+    cairo_stroke(cr);
+    const size_t perColumn = std::max<size_t>(1, e.samples.size() / static_cast<size_t>(width));
+    c.setColour(colourFromRgb(0x3ff0ff));
+    for (int x = 0; x < width; ++x) {
+        const size_t from = static_cast<size_t>(x) * perColumn;
+        if (from >= e.samples.size()) break;
+        const size_t to = std::min(e.samples.size(), from + perColumn);
+        int lo = 0, hi = 0;
+        for (size_t i = from; i < to; ++i) {
+            lo = std::min<int>(lo, e.samples[i]);
+            hi = std::max<int>(hi, e.samples[i]);
+        }
+        const double scale = kWaveHeight / 2.0 / 32768;
+        cairo_rectangle(cr, kMargin + x, mid - hi * scale, 1, std::max(1.0, (hi - lo) * scale));
+    }
+    cairo_fill(cr);
+    return height;
+}
+
 
 // Lays out one entry; returns its height. Draws only when `draw`.
 int placeEntry(Canvas& c, FontFaces& fonts, const Entry& e, int top, bool draw, int zoom) {
+    if (!e.samples.empty()) return placeSound(c, fonts, e, top, draw);
     const int fw = e.layout.frameWidth(e.bitmap.width) * zoom;
     const int fh = e.layout.frameHeight(e.bitmap.height) * zoom;
     const int count = e.layout.frameCount(e.bitmap.width, e.bitmap.height);
@@ -84,7 +134,8 @@ std::vector<Entry> collect(const fs::path& dir) {
             entries.push_back({std::string(listName) + " #" + std::to_string(i) + " " + item.name,
                                item.bitmap,
                                {item.patternWidth, item.patternHeight, item.skipWidth, item.skipHeight},
-                               item.transparent});
+                               item.transparent,
+                               {}});
         }
     }
     // Skin pictures are cut like the interface items they replace.
@@ -99,13 +150,29 @@ std::vector<Entry> collect(const fs::path& dir) {
             if (f.is_regular_file()) files.push_back(f.path());
     std::sort(files.begin(), files.end());
     for (const fs::path& f : files) {
-        Entry e{fs::relative(f, dir).string(), media::loadBmpFile(f.string()), {}, true};
+        Entry e{fs::relative(f, dir).string(), media::loadBmpFile(f.string()), {}, true, {}};
         const auto gui = guiByFile.find(f.filename().string());
         if (f.parent_path().parent_path().filename() == "skins" && gui != guiByFile.end()) {
             e.layout = gui->second.layout;
             e.transparent = gui->second.transparent;
         }
         entries.push_back(std::move(e));
+    }
+    for (const char* listName : {"sound.dxw", "menu.dxw"}) {
+        const media::SoundListFile list = media::loadSoundListFile((dir / listName).string());
+        for (size_t i = 0; i < list.items.size(); ++i) {
+            const media::SoundListItem& item = list.items[i];
+            Entry e;
+            const media::Bytes& b = item.wave.samples;
+            for (size_t k = 0; k + 1 < b.size(); k += 2)
+                e.samples.push_back(static_cast<int16_t>(b[k] | (b[k + 1] << 8)));
+            char seconds[32];
+            std::snprintf(seconds, sizeof seconds, "%.2f s", static_cast<double>(e.samples.size()) / 22050);
+            e.title = std::string(listName) + " #" + std::to_string(i) + " " + item.name + "   " + seconds +
+                      ", at most " + std::to_string(item.maxPlayingCount) + " at once" +
+                      (item.looped ? ", looped" : "");
+            if (!e.samples.empty()) entries.push_back(std::move(e));
+        }
     }
     return entries;
 }

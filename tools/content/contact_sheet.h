@@ -1,6 +1,7 @@
 #pragma once
 // A review sheet of every picture of a content set (read back from its files): each
-// item with its name and size, its frames in a grid, every frame with its index.
+// item with its name and size, its frames in a grid, every frame with its index; then
+// every sound as its waveform.
 
 #include <filesystem>
 #include <string>
