@@ -69,8 +69,8 @@ media::Bitmap buildNumberFont(const ArtContext& art) {
             drawDigit(c, ox, 0x40, on, onLight, ghost);
         } else {  // the sign of a score of zero or more: a plus
             cairo_t* cr = c.cr();
-            segmentPath(cr, ox + 1.2, 7.0, ox + 6.8, 7.0, 2.0);
-            segmentPath(cr, ox + 4.0, 4.0, ox + 4.0, 10.0, 2.0);
+            segmentPath(cr, ox + 0.8, 7.0, ox + 7.2, 7.0, 2.0);
+            segmentPath(cr, ox + 4.0, 2.8, ox + 4.0, 11.2, 2.0);
             c.verticalGradient(0, kNumberCellHeight, onLight, on);
             cairo_fill(cr);
         }

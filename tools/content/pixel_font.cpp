@@ -43,6 +43,7 @@ PixelFont PixelFont::load(const std::filesystem::path& file) {
 }
 
 bool PixelFont::ink(int code, int row, int column) const {
+    if (row < 0 || row >= kPixelGlyphRows || column < 0 || column >= kPixelGlyphWidth) return false;
     auto it = glyphs_.find(code);
     return it != glyphs_.end() && it->second[static_cast<size_t>(row)][static_cast<size_t>(column)] == 'X';
 }

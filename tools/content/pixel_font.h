@@ -23,7 +23,7 @@ public:
     static PixelFont load(const std::filesystem::path& file);
 
     bool has(int code) const { return glyphs_.count(code) != 0; }
-    // Row 0..8 (0 and 1 the accent rows), column 0..4.
+    // Row 0..8 (0 and 1 the accent rows), column 0..4; false outside.
     bool ink(int code, int row, int column) const;
 
     // Draws text with the glyph of character k at x + 6k, the capital rows starting at

@@ -114,6 +114,24 @@ TEST(Sources, PalettesReadColoursAndNameTheMissingOne) {
     EXPECT_THROW(Palette::load(writeSource("bad2.txt", "glass #12345g\n")), SourceError);
 }
 
+TEST(Sources, CommentsStartAtAHashFollowedByABlankButColoursStay) {
+    const auto lines = readSourceLines(writeSource("c.txt", "# whole line\nrim #8a93a6 # note\nx #\n\n"));
+    ASSERT_EQ(lines.size(), 4u);  // blank lines are kept so line numbers stay right
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1], "rim #8a93a6");
+    EXPECT_EQ(lines[2], "x");
+}
+
+TEST(Sources, RecipeSettingsAreKeyValueWordsWithNumbersAndLists) {
+    const Params p(splitWords("0 name 2 notes notes=60,64,67 step=0.1 wave=bell"), 4, "here");
+    EXPECT_EQ(p.number("step", 1), 0.1);
+    EXPECT_EQ(p.number("decay", 0.3), 0.3);
+    EXPECT_EQ(p.numbers("notes"), (std::vector<double>{60, 64, 67}));
+    EXPECT_EQ(p.text("wave", "sine"), "bell");
+    EXPECT_THROW(Params(splitWords("a b c d loose"), 4, "here"), SourceError);
+    EXPECT_THROW(Params(splitWords("a b c d step=fast"), 4, "here").number("step", 0), SourceError);
+}
+
 TEST(Sources, PixelGlyphsNeedSevenOrNineRowsOfFive) {
     const char* seven = "glyph 65\n.XXX.\nX...X\nX...X\nXXXXX\nX...X\nX...X\nX...X\n";
     const PixelFont f = PixelFont::load(writeSource("f.txt", seven));
