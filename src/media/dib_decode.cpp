@@ -69,12 +69,6 @@ Layout parseHeader(ByteView b, size_t at, bool listDib) {
         }
     }
 
-    if (h.planes != 1) fault("the plane count is not 1");
-    switch (h.bitsPerPixel) {
-        case 1: case 4: case 8: case 24: break;
-        case 16: case 32: if (h.headerSize != 12) break; [[fallthrough]];
-        default: fault("unsupported bit count");
-    }
     const uint16_t bpp = h.bitsPerPixel;
     switch (h.compression) {
         case kRgb: break;
@@ -86,7 +80,15 @@ Layout parseHeader(ByteView b, size_t at, bool listDib) {
         case kAlphaBitFields:
             if (listDib || (bpp != 16 && bpp != 32)) fault("unsupported compression");
             break;
+        case 4:
+        case 5: fault("unsupported compression (JPEG or PNG data)");
         default: fault("unsupported compression");
+    }
+    if (h.planes != 1) fault("the plane count is not 1");
+    switch (h.bitsPerPixel) {
+        case 1: case 4: case 8: case 24: break;
+        case 16: case 32: if (h.headerSize != 12) break; [[fallthrough]];
+        default: fault("unsupported bit count");
     }
     if (h.width < 0) fault("negative width");
     if (h.height == INT32_MIN) fault("bad height");

@@ -9,6 +9,7 @@
 
 #include "corpus_test_support.h"
 #include "media/dib.h"
+#include "test_bytes.h"
 
 namespace orbigolf::media {
 namespace {
@@ -120,6 +121,8 @@ TEST(CorpusBmp, BadFilesAreRefusedOrReadHarmlessly) {
             EXPECT_TRUE(std::string(e.what()).starts_with("Bitmap is invalid: ")) << name << ": " << e.what();
         }
     }
+    EXPECT_EQ(test::errorOf([] { load("bmpsuite-2.8/q/rgb24png.bmp"); }),
+              "Bitmap is invalid: unsupported compression (JPEG or PNG data)");
     // Every file of the corpus either decodes or fails with a MediaError.
     size_t files = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(corpusDir() / "bmp")) {
