@@ -1,5 +1,7 @@
 #include "media/media_error.h"
 
+#include "media/file_lookup.h"
+
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -16,26 +18,27 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 }  // namespace
 
-Bytes readFileBytes(const std::string& fileName, size_t maxBytes) {
+Bytes readFileBytes(const std::string& requested, size_t maxBytes) {
+    const std::string fileName = resolveFileName(requested);
     // Only regular files: a directory or a device would either fail late or never end.
     struct stat st {};
     if (::stat(fileName.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
         static_cast<unsigned long long>(st.st_size) > maxBytes) {
-        throw MediaError(cannotOpenMessage(fileName));
+        throw MediaError(cannotOpenMessage(requested));
     }
     File f(std::fopen(fileName.c_str(), "rb"));
-    if (!f) throw MediaError(cannotOpenMessage(fileName));
+    if (!f) throw MediaError(cannotOpenMessage(requested));
     Bytes out;
     uint8_t buf[65536];
     for (;;) {
         size_t n = std::fread(buf, 1, sizeof buf, f.get());
         if (n > 0) {
-            if (out.size() + n > maxBytes) throw MediaError(cannotOpenMessage(fileName));
+            if (out.size() + n > maxBytes) throw MediaError(cannotOpenMessage(requested));
             out.insert(out.end(), buf, buf + n);
         }
         if (n < sizeof buf) break;
     }
-    if (std::ferror(f.get())) throw MediaError(cannotOpenMessage(fileName));
+    if (std::ferror(f.get())) throw MediaError(cannotOpenMessage(requested));
     return out;
 }
 

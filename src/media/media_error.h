@@ -28,7 +28,8 @@ public:
 // "Cannot open file <name>".
 std::string cannotOpenMessage(const std::string& fileName);
 
-// The whole file; throws MediaError("Cannot open file <name>") when it is missing,
+// The whole file (its name matched without regard to letter case when the exact one is
+// missing, see file_lookup.h); throws MediaError("Cannot open file <name>") when it is missing,
 // unreadable, not a regular file or larger than maxBytes (nothing the game reads comes
 // near the default, and a cap keeps a stray device or huge file from eating memory).
 Bytes readFileBytes(const std::string& fileName, size_t maxBytes = size_t{256} << 20);
