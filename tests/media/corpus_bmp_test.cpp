@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <vector>
@@ -68,6 +69,16 @@ TEST(CorpusBmp, SixteenBitFilesAreTheTruePictureCutToFewerBits) {
         mismatches += b565.pixels[i] != makeRgb(expand(redOf(c), 5), expand(greenOf(c), 6), expand(blueOf(c), 5));
     }
     EXPECT_EQ(mismatches, 0u);
+
+    // The 8-bit file is the same picture dithered to its palette: close to it on average
+    // (a palette read with its channels swapped or shifted lands far off).
+    const Bitmap pal8 = load("bmpsuite-2.8/g/pal8.bmp");
+    int64_t distance = 0;
+    for (size_t i = 0; i < full.pixels.size(); ++i) {
+        const Rgb a = full.pixels[i], p = pal8.pixels[i];
+        distance += std::abs(redOf(a) - redOf(p)) + std::abs(greenOf(a) - greenOf(p)) + std::abs(blueOf(a) - blueOf(p));
+    }
+    EXPECT_LT(distance / int64_t(full.pixels.size()), 60);
 }
 
 TEST(CorpusBmp, OtherWritersFilesAgree) {
@@ -86,10 +97,13 @@ TEST(CorpusBmp, OtherWritersFilesAgree) {
     expectSamePixels("pillow/hopper_rle8.bmp", {"pillow/hopper_rle8_row_overflow.bmp"});
     expectSamePixels("bmpsuite-2.8/g/rgb24.bmp", {"pillow/rgb32bf-abgr.bmp"});
 
-    // The one-pixel core-header file and the big core-header pictures.
+    // Pixels read off the files' bytes: the one-pixel core-header file stores blue 0, green 0,
+    // red 255; each row of the 4 x 2 files stores blue, green, red, white.
     const Bitmap small = load("small/bmp.bmp");
-    EXPECT_EQ(small.width, 1);
     EXPECT_EQ(small.header.headerSize, 12u);
+    EXPECT_EQ(small.pixels, std::vector<Rgb>{makeRgb(255, 0, 0)});
+    const Rgb b = makeRgb(0, 0, 255), gr = makeRgb(0, 255, 0), r = makeRgb(255, 0, 0), w = makeRgb(255, 255, 255);
+    EXPECT_EQ(load("file-tests/4x2x24-win3.bmp").pixels, (std::vector<Rgb>{b, gr, r, w, b, gr, r, w}));
     for (const char* core : {"image-rs/Core_1_Bit.bmp", "image-rs/Core_4_Bit.bmp", "image-rs/Core_8_Bit.bmp"}) {
         const Bitmap b = load(core);
         EXPECT_EQ(b.width, 435) << core;
