@@ -114,7 +114,8 @@ bool ComponentReader::readBoolean() {
 std::string ComponentReader::readString() {
     switch (static_cast<ValueTag>(u8())) {
         case ValueTag::String: return shortString();
-        case ValueTag::LString: {
+        case ValueTag::LString:
+        case ValueTag::Utf8String: {
             ByteView b = take(le(take(4)));
             return std::string(b.begin(), b.end());
         }
@@ -211,7 +212,8 @@ StreamValue ComponentReader::readValueAt(int depth) {
             v.real = std::bit_cast<double>(le(take(8)));
             break;
         case ValueTag::String:
-        case ValueTag::LString: v.text = readString(); break;
+        case ValueTag::LString:
+        case ValueTag::Utf8String: v.text = readString(); break;
         case ValueTag::Ident: v.text = readIdent(); break;
         case ValueTag::WString: {
             ++pos_;
@@ -254,7 +256,8 @@ void ComponentReader::skipValueAt(int depth) {
         case ValueTag::String:
         case ValueTag::Ident: take(u8()); break;
         case ValueTag::Binary:
-        case ValueTag::LString: take(le(take(4))); break;
+        case ValueTag::LString:
+        case ValueTag::Utf8String: take(le(take(4))); break;
         case ValueTag::WString: take(le(take(4)) * 2); break;
         case ValueTag::Set:
             for (size_t n; (n = u8()) != 0;) take(n);
@@ -392,6 +395,7 @@ void ComponentWriter::writeValue(const StreamValue& v) {
         case ValueTag::String:
         case ValueTag::Ident: shortString(v.text); break;
         case ValueTag::LString:
+        case ValueTag::Utf8String:
             u32(static_cast<uint32_t>(v.text.size()));
             raw(v.text.data(), v.text.size());
             break;

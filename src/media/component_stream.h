@@ -40,6 +40,8 @@ enum class ValueTag : uint8_t {
     Date = 17,
     WString = 18,
     Int64 = 19,
+    // Written by later versions of the stream format for text; read like LString.
+    Utf8String = 20,
 };
 
 inline constexpr int kMaxNesting = 64;
@@ -50,7 +52,7 @@ struct CollectionItem;
 //   integer   Int8/Int16/Int32/Int64, Currency (raw 64-bit count of 1/10000)
 //   real      Single, Date
 //   extended  Extended (the 10 raw bytes of the 80-bit float)
-//   text      String, LString, Ident
+//   text      String, LString, Utf8String, Ident
 //   wide      WString (UTF-16 code units)
 //   bytes     Binary
 //   names     Set
@@ -121,7 +123,7 @@ public:
     // Typed reads; a value of another kind is "Invalid stream format".
     int32_t readInteger();  // tags 2, 3, 4
     bool readBoolean();     // tags 8, 9
-    std::string readString();  // tags 6, 12, 18 (UTF-16 narrowed to UTF-8)
+    std::string readString();  // tags 6, 12, 18 (UTF-16 turned into UTF-8), 20
     std::string readIdent();   // tag 7
     Bytes readBinary();        // tag 10
     // A colour: integer, or an identifier from colourFromIdent.

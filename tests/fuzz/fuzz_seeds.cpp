@@ -142,6 +142,7 @@ std::vector<Bytes> streamSeeds() {
     add(ValueTag::Date, [](StreamValue& v) { v.real = 2.5; });
     add(ValueTag::String, [](StreamValue& v) { v.text = "s"; });
     add(ValueTag::LString, [](StreamValue& v) { v.text = "long"; });
+    add(ValueTag::Utf8String, [](StreamValue& v) { v.text = "utf8"; });
     add(ValueTag::Ident, [](StreamValue& v) { v.text = "clRed"; });
     add(ValueTag::WString, [](StreamValue& v) { v.wide = u"w"; });
     add(ValueTag::Binary, [](StreamValue& v) { v.bytes = {1, 2}; });

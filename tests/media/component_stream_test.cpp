@@ -50,6 +50,9 @@ StreamObject everyTag() {
     StreamValue lstr = tagged(ValueTag::LString);
     lstr.text = std::string(300, 'x');
     add("LString", lstr);
+    StreamValue u8str = tagged(ValueTag::Utf8String);
+    u8str.text = "\xC3\xA9t\xC3\xA9";
+    add("Utf8String", u8str);
     StreamValue wstr = tagged(ValueTag::WString);
     wstr.wide = u"w\u00e9\u4e2d";
     add("WString", wstr);
@@ -151,7 +154,7 @@ TEST(ComponentStream, TypedReadsAcceptTheirTagsOnly) {
     EXPECT_EQ(errorOf([] { ComponentReader(ByteView(Bytes{7, 1, 'x'})).readString(); }), kInvalidStreamFormat);
     EXPECT_EQ(errorOf([] { ComponentReader(ByteView(Bytes{6, 1, 'x'})).readInteger(); }), kInvalidStreamFormat);
     EXPECT_EQ(errorOf([] { ComponentReader(ByteView(Bytes{2, 1})).readBoolean(); }), kInvalidStreamFormat);
-    EXPECT_EQ(errorOf([] { ComponentReader(ByteView(Bytes{20})).readValue(); }), kInvalidStreamFormat);
+    EXPECT_EQ(errorOf([] { ComponentReader(ByteView(Bytes{21})).readValue(); }), kInvalidStreamFormat);
 }
 
 TEST(ComponentStream, ColoursByIdentifierOrNumber) {
