@@ -8,7 +8,22 @@
 namespace orbigolf {
 
 // Real to integer: nearest, ties to even (the default floating-point rounding mode).
-inline int32_t roundInt(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
+// Values beyond the 32-bit range saturate and NaN gives 0, so that no position,
+// however absurd a hole file makes it, leads to an undefined conversion.
+inline int32_t roundInt(double v) {
+    const double r = std::nearbyint(v);
+    if (!(r == r)) return 0;
+    if (r >= 2147483647.0) return INT32_MAX;
+    if (r <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(r);
+}
+
+// The same rounding, widened so that offsets from rounded positions cannot overflow.
+inline int64_t roundWide(double v) { return roundInt(v); }
+
+// Wraps a wide result into 32 bits, two's complement, as the game's integer
+// arithmetic on headings and positions taken from hole files does.
+inline int32_t wrapInt(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
 
 // a mod 256 in 0..255, whatever the sign of a.
 inline int32_t angleMod(int32_t a) { return a & 255; }

@@ -1,0 +1,100 @@
+#include "game/turns.h"
+
+#include <climits>
+
+#include "game/geometry.h"
+#include "game/ini_file.h"
+#include "game/messages.h"
+
+namespace orbigolf {
+
+namespace {
+
+void applyStrokeLimit(GameState& s, const Rules& rules, Effects& fx) {
+    if (rules.training) return;
+    playerrec& b = s.playerRecs[s.curPlayer];
+    if (b.holed || b.strokes < strokeLimitOf(rules)) return;
+    b.holed = 1;
+    b.z = -100;
+    playGameSound(s, fx, 10);
+    showBigMessage(s, "OVER STROKE LIMIT");
+}
+
+void nextSequentialPlayer(GameState& s) {
+    const int start = s.curPlayer;
+    do {
+        s.curPlayer = s.curPlayer >= s.numPlayers ? 1 : s.curPlayer + 1;
+    } while (s.playerRecs[s.curPlayer].holed && s.curPlayer != start);
+}
+
+void farthestFromHole(GameState& s) {
+    int32_t dist[kMaxPlayers + 1] = {};
+    int32_t farthest = 0;
+    bool allHoled = true;
+    for (int p = 1; p <= s.numPlayers; ++p) {
+        const playerrec& b = s.playerRecs[p];
+        dist[p] = b.holed ? 0 : plainDist(roundInt(b.x), roundInt(b.y), s.cupX, s.cupY);
+        if (!b.holed) allHoled = false;
+        if (dist[p] > farthest) farthest = dist[p];
+    }
+    if (allHoled) return;
+    for (int p = 1; p <= s.numPlayers; ++p) {
+        if (dist[p] == farthest) s.curPlayer = p;  // on a tie the highest number plays
+    }
+}
+
+}  // namespace
+
+int strokeLimitOf(const Rules& rules) {
+    return parseInteger(rules.strokelimit).value_or(INT_MAX);
+}
+
+void EndOfStroke(GameState& s, const Rules& rules, Effects& fx) {
+    if (s.bonusTaken && !s.passTurn) {
+        s.passTurn = 1;
+        s.recentre = 1;
+        fx.parkCursor();
+        return;
+    }
+    applyStrokeLimit(s, rules, fx);
+    playGameSound(s, fx, 24);
+    nextSequentialPlayer(s);
+    if (rules.nextplayer == NextPlayerRule::FarthestFromHole) farthestFromHole(s);
+    playerrec& next = s.playerRecs[s.curPlayer];
+    if (!next.inPlay && !next.holed) next.inPlay = 1;
+    s.recentre = 1;
+    fx.parkCursor();
+    s.bonusTaken = 0;
+    s.passTurn = 0;
+}
+
+void ChooseStartPlayer(GameState& s, const Rules& rules) {
+    switch (rules.startplayer) {
+        case StartPlayerRule::Lifo: break;
+        case StartPlayerRule::Fifo:
+            if (s.firstHoled != 0) s.curPlayer = s.firstHoled;
+            break;
+        case StartPlayerRule::Random: s.curPlayer = s.random(s.numPlayers) + 1; break;
+    }
+    if (!s.playerRecs.inRange(s.curPlayer) || s.curPlayer > s.numPlayers) s.curPlayer = 1;
+    s.firstHoled = 0;
+    s.playerRecs[s.curPlayer].inPlay = 1;
+}
+
+bool BetweenHolesStep(GameState& s) {
+    if (s.screenMode != 4 || s.bigMessageFade != 0) return false;
+    s.bigMessage.clear();
+    s.screenMode = 0;
+    s.holeName = s.nextHole;
+    return true;
+}
+
+void FirstHole(GameState& s, const Rules& rules, int courseIndex) {
+    if (rules.training) {
+        s.holeName = kTrainingHole;
+    } else if (courseIndex == 0) {
+        s.holeName = kFirstCourseHole;
+    }
+}
+
+}  // namespace orbigolf

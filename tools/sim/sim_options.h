@@ -1,0 +1,50 @@
+#pragma once
+// Command line of orbigolf-sim.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/rules.h"
+
+namespace orbigolf::sim {
+
+struct BallPlacement {
+    int player = 1;
+    double x = 0, y = 0;
+};
+
+struct Putt {
+    int player = 1;
+    int32_t heading = 0;
+    double speed = 0;
+    int64_t tick = 1;
+};
+
+struct Options {
+    std::string holeFile;
+    int players = 1;
+    uint64_t seed = 1;
+    int substeps = 1;
+    int32_t courseWidth = 1600, courseHeight = 1200;
+    std::optional<std::string> holeName;
+    std::vector<BallPlacement> balls;
+    std::vector<Putt> putts;
+    Rules rules;
+    bool sound = false;
+    int64_t ticks = 2000;
+    bool trace = false;
+};
+
+struct ParseResult {
+    std::optional<Options> options;
+    std::string error;  // one line, when options is empty and help was not asked
+    bool help = false;
+};
+
+ParseResult parseOptions(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+}  // namespace orbigolf::sim
