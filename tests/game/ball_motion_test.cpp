@@ -1,0 +1,215 @@
+// Ball motion pass by pass: rolling to rest, slopes, sand, ramp edges, wall hit
+// tests and bounces, and collisions between balls.
+
+#include <gtest/gtest.h>
+
+#include "game/area_tests.h"
+#include "game/collisions.h"
+#include "game/geometry.h"
+#include "game/wall_bounce.h"
+#include "game_test_support.h"
+
+namespace orbigolf {
+namespace {
+
+using testing::placeBall;
+using testing::RecordingEffects;
+
+TEST(BallMotion, RollsToRestOnFlatGroundAndEndsTheStrokeOnce) {
+    GameState s = testing::makeState(2);
+    RecordingEffects fx;
+    placeBall(s, 1, 300, 300, 0, 1.0);
+    s.playerRecs[2].x = 900;  // on the tee, not yet in play
+    testing::runTicks(s, Rules{}, fx, 300);
+    const playerrec& b = s.playerRecs[1];
+    EXPECT_NEAR(b.x, 400.5, 1e-6);  // passes of 1, 0.995, ... 0.005
+    EXPECT_NEAR(b.y, 300, 1e-9);
+    EXPECT_FALSE(b.moving);
+    EXPECT_FALSE(fx.played(19));  // slow rolling is not taken for a stuck ball
+    EXPECT_EQ(fx.count(24), 1);
+    EXPECT_EQ(s.curPlayer, 2);
+    EXPECT_TRUE(s.playerRecs[2].inPlay);
+}
+
+TEST(BallMotion, SlopeTurnsAnUphillBallAroundAndKeepsItMoving) {
+    GameState s = testing::makeState();
+    RecordingEffects fx;
+    testing::quadArea(s, 1, 17, 1, 1, 1000, 1000);  // pushes toward +y
+    placeBall(s, 1, 500, 500, 192, 0.3);
+    testing::runTicks(s, Rules{}, fx, 60);
+    EXPECT_TRUE(s.playerRecs[1].moving);
+    EXPECT_EQ(angleMod(s.playerRecs[1].heading), 64);
+    EXPECT_GT(s.playerRecs[1].y, 550);
+    EXPECT_FALSE(fx.played(24));
+}
+
+TEST(BallMotion, SandCutsAFastBallToTwoOnceAndBrakesItHard) {
+    GameState s = testing::makeState();
+    RecordingEffects fx;
+    testing::quadArea(s, 1, 23, 50, 50, 1500, 1000);
+    placeBall(s, 1, 100, 100, 0, 4.0);
+    testing::runTicks(s, Rules{}, fx, 100);
+    // 4 and 3.995 before the sand acts, then 2.0, 1.97, ... 0.02.
+    EXPECT_NEAR(s.playerRecs[1].x, 175.665, 0.02);
+    EXPECT_FALSE(s.playerRecs[1].moving);
+    EXPECT_EQ(fx.count(2), 1);
+    EXPECT_TRUE(s.particles[17].active && s.particles[17].dot && s.particles[17].shadow);
+}
+
+TEST(BallMotion, RampEdgesTurnTheBallAndLaunchItOffTheLowSide) {
+    const struct { int32_t lastTilt, tilt, heading; double speed; int32_t after; bool takesOff; } cases[] = {
+        {-13, 0, 10, 3.0, 25, true},    {-13, 0, 10, 2.0, 25, false},  // too slow
+        {-13, 0, 17, 3.0, 32, false},   // 32 lies outside the window
+        {-13, 0, 266, 3.0, 281, false},  // headings are compared unreduced
+        {13, 0, 165, 3.0, 151, true},   {13, 0, 150, 3.0, 135, false},
+        {0, 13, 0, 3.0, 13, false},     {0, -13, 100, 3.0, 94, false},
+    };
+    for (const auto& c : cases) {
+        playerrec b;
+        b.lastTilt = c.lastTilt;
+        b.tilt = c.tilt;
+        b.heading = c.heading;
+        b.speed = c.speed;
+        rampEdges(b);
+        EXPECT_EQ(b.heading, c.after) << c.lastTilt << "->" << c.tilt << " at " << c.heading;
+        EXPECT_EQ(b.airborne != 0, c.takesOff) << c.lastTilt << "->" << c.tilt << " at " << c.heading;
+        EXPECT_DOUBLE_EQ(b.climb, c.takesOff ? c.speed * 0.92 : 0.0);
+    }
+}
+
+TEST(AreaShapes, WallStripDiscAndQuadrilateral) {
+    arearec wall;
+    wall.x1 = 100; wall.y1 = 100; wall.x2 = 200; wall.y2 = 100;
+    EXPECT_TRUE(insideArea(150, 104, wall));
+    EXPECT_FALSE(insideArea(150, 105, wall));
+    EXPECT_TRUE(insideArea(96, 100, wall));   // plainDist 4 from an end
+    EXPECT_TRUE(insideArea(97, 103, wall));   // 4.24 rounds to 4
+    EXPECT_FALSE(insideArea(96, 103, wall));  // 5
+    arearec disc;
+    disc.x1 = 100; disc.y1 = 100; disc.r = 10;
+    EXPECT_TRUE(insideArea(100, 105, disc));   // ground distance 10
+    EXPECT_FALSE(insideArea(100, 106, disc));  // ground distance 12
+    arearec quad;
+    quad.x1 = 10; quad.y1 = 10; quad.x2 = 50; quad.y2 = 10; quad.x3 = 50; quad.y3 = 30; quad.x4 = 10; quad.y4 = 30;
+    EXPECT_TRUE(insideArea(50, 20, quad));  // on an edge
+    EXPECT_FALSE(insideArea(51, 20, quad));
+    std::swap(quad.x2, quad.x4);  // the other winding
+    std::swap(quad.y2, quad.y4);
+    EXPECT_TRUE(insideArea(30, 20, quad));
+    quad.x4 = 0;  // exactly one of x3, x4 zero: never inside
+    EXPECT_FALSE(insideArea(30, 20, quad));
+}
+
+TEST(Walls, BentWallAnglesDependOnTheArrivalDirection) {
+    const struct { int32_t heading, a19, a109; } rows[] = {
+        {8, 32, 96}, {9, 38, 102}, {24, 45, 109}, {25, 42, 107}, {56, 34, 99}, {57, 32, 96}, {72, 32, 96},
+        {73, 29, 94}, {112, 19, 83}, {113, 26, 90}, {128, 32, 96}, {137, 38, 102}, {255, 32, 96}, {-16, 19, 83},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(arrivalWallAngle(19, r.heading), r.a19) << r.heading;
+        EXPECT_EQ(arrivalWallAngle(109, r.heading), r.a109) << r.heading;
+    }
+}
+
+TEST(Walls, BounceMirrorsTheHeadingAndMarksImpactsInFlight) {
+    const struct { int32_t a, heading, after, picture; } rows[] = {
+        {0, 64, -64, 16}, {64, 0, -128, 0}, {32, 0, -64, 0}, {96, 0, -192, 0}, {19, 0, -64, 14}, {109, 20, -238, 15},
+    };
+    for (const auto& r : rows) {
+        GameState s = testing::makeState();
+        RecordingEffects fx;
+        playerrec& b = placeBall(s, 1, 400, 300, r.heading, 1);
+        wallBounce(s, r.a, 1, fx);
+        EXPECT_EQ(b.heading, r.after) << r.a;
+        EXPECT_TRUE(b.bounced);
+        b.heading = r.heading;
+        b.z = 10.5;
+        wallBounce(s, r.a, 1, fx);
+        EXPECT_EQ(fx.sounds, (std::vector<int>{1, 11})) << r.a;
+        EXPECT_EQ(s.sprites[1].image, r.picture) << r.a;
+        if (r.picture != 0) {
+            EXPECT_EQ(s.sprites[1].y, 300 - 10 - 30) << r.a;  // z 10.5 rounds to 10
+        }
+    }
+}
+
+TEST(Walls, AreaPassSlowsAndPutsBackAndIgnoresTheSameWallAgain) {
+    GameState s = testing::makeState();
+    RecordingEffects fx;
+    testing::wallArea(s, 3, 2, 410, 200, 410, 400);
+    playerrec& b = placeBall(s, 1, 400, 300, 0, 2.0);
+    testing::runTicks(s, Rules{}, fx, 3);
+    EXPECT_EQ(angleMod(b.heading), 128);
+    EXPECT_EQ(b.lastWall, 3);
+    EXPECT_LT(b.x, 406);
+    EXPECT_LT(b.speed, 2.0 * 0.9);
+    EXPECT_EQ(fx.count(1), 1);
+    // Touching the wall it last bounced off does not bounce it again.
+    placeBall(s, 1, 408, 300, 0, 0.3);
+    areaPass(s, 1, Rules{}, fx);
+    EXPECT_FALSE(b.bounced);
+}
+
+TEST(Collisions, StruckBallTakesTheLineOfCentresAndTheStrikerGlancesOff) {
+    GameState s = testing::makeState(2);
+    RecordingEffects fx;
+    Rules rules;
+    rules.collide = true;
+    const playerrec& a = placeBall(s, 1, 100, 100, 10, 3.0);
+    const playerrec& b = placeBall(s, 2, 110, 100);
+    simulatePass(s, 1, rules, fx);
+    // After its motion ball 1 is at (103, 101): the line of centres points at 250.
+    EXPECT_EQ(b.heading, 250);
+    EXPECT_NEAR(b.speed, 2.995 * 0.95 * turnCos(16), 1e-9);
+    EXPECT_NEAR(a.speed, 2.995 * 0.95 * (1 - turnCos(16)), 1e-9);
+    EXPECT_EQ(angleMod(a.heading), 58);
+    EXPECT_TRUE(b.moving);
+    EXPECT_GT(groundDist(roundInt(a.x), roundInt(a.y), 110, 100), 20);
+    EXPECT_GT(plainDist(roundInt(a.x), roundInt(a.y), 110, 100), 16);
+    EXPECT_EQ(a.lastX, a.x);
+    EXPECT_EQ(fx.sounds, std::vector<int>{1});  // no bonus stroke without plus1
+}
+
+TEST(Collisions, NeverWithCollisionsOffOrWithAHoledOrIdleBall) {
+    Rules on;
+    on.collide = true;
+    const auto struck = [](const Rules& rules, auto prepare) {
+        GameState s = testing::makeState(2);
+        RecordingEffects fx;
+        placeBall(s, 1, 100, 100, 0, 3.0);
+        placeBall(s, 2, 110, 100);
+        prepare(s);
+        simulatePass(s, 1, rules, fx);
+        return s.playerRecs[2].moving != 0;
+    };
+    EXPECT_TRUE(struck(on, [](GameState&) {}));
+    EXPECT_FALSE(struck(Rules{}, [](GameState&) {}));
+    EXPECT_FALSE(struck(on, [](GameState& s) { s.playerRecs[2].holed = 1; }));
+    EXPECT_FALSE(struck(on, [](GameState& s) { s.playerRecs[2].inPlay = 0; }));
+    EXPECT_FALSE(struck(on, [](GameState& s) { s.playerRecs[1].holed = 1; }));
+    EXPECT_FALSE(struck(on, [](GameState& s) { s.playerRecs[1].inPlay = 0; }));
+}
+
+TEST(Collisions, BonusStrokeGoesToTheCurrentPlayerOncePerTurn) {
+    GameState s = testing::makeState(3);
+    RecordingEffects fx;
+    Rules rules;
+    rules.collide = rules.plus1 = true;
+    s.curPlayer = 3;
+    s.playerRecs[3].strokes = 2;
+    s.playerRecs[3].totalStrokes = 9;
+    for (int i = 0; i < 2; ++i) {
+        placeBall(s, 1, 100, 100, 0, 3.0);
+        placeBall(s, 2, 110, 100);
+        collideWithOtherBalls(s, 1, rules, fx);
+    }
+    EXPECT_TRUE(s.bonusTaken);
+    EXPECT_EQ(s.playerRecs[3].strokes, 1);
+    EXPECT_EQ(s.playerRecs[3].totalStrokes, 8);
+    EXPECT_EQ(s.bigMessage, "BONUS STROKE");
+    EXPECT_EQ(s.message, std::string(27, ' ') + "BONUS STROKE");
+    EXPECT_EQ(fx.sounds, (std::vector<int>{1, 21, 1}));
+}
+
+}  // namespace
+}  // namespace orbigolf
