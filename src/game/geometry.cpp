@@ -22,7 +22,7 @@ const std::array<double, 256>& cosTable() {
 
 double turnCos(int32_t a) { return cosTable()[static_cast<std::size_t>(angleMod(a))]; }
 
-double turnSin(int32_t a) { return turnCos(a + 192); }
+double turnSin(int32_t a) { return turnCos(angleMod(a) + 192); }
 
 int32_t turnOf(double dx, double dy) {
     if (dx == 0) return dy > 0 ? 64 : 192;
@@ -33,7 +33,7 @@ int32_t turnOf(double dx, double dy) {
 }
 
 int32_t turnOf(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    return turnOf(static_cast<double>(x1 - x2), static_cast<double>(y1 - y2));
+    return turnOf(static_cast<double>(x1) - x2, static_cast<double>(y1) - y2);
 }
 
 int32_t plainDist(int32_t xa, int32_t ya, int32_t xb, int32_t yb) {
