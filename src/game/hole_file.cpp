@@ -60,9 +60,9 @@ void readArea(const IniFile& ini, int n, arearec& a) {
 
 }  // namespace
 
-void ReadHoleFile(GameState& s, const std::string& path) {
-    const IniFile ini = IniFile::load(path);
+void ReadHoleFile(GameState& s, const std::string& path) { readHole(s, IniFile::load(path)); }
 
+void readHole(GameState& s, const IniFile& ini) {
     for (int p = 1; p <= s.numPlayers && p <= kMaxPlayers; ++p) placeBall(s, ini, p);
 
     s.holePar = ini.integer("course", "par", 3);

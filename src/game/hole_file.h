@@ -16,4 +16,8 @@ constexpr int kTeeScatterAttempts = 1000;
 // key then takes its default. Relies on numPlayers (1..4) and holeNum (1..9).
 void ReadHoleFile(GameState& s, const std::string& path);
 
+// The same from an already parsed file.
+class IniFile;
+void readHole(GameState& s, const IniFile& ini);
+
 }  // namespace orbigolf
