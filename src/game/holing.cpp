@@ -107,15 +107,17 @@ void endOfHole(GameState& s, Effects& fx) {
 
 void holeOut(GameState& s, int player, const Rules& rules, Effects& fx) {
     playerrec& b = s.playerRecs[player];
-    if (!rules.training) playGameSound(s, fx, int64_t{b.strokes} - s.holePar > 0 ? 22 : 18);
-    if (s.bigMessage != kOverStrokeLimit) s.bigMessage = scoreName(b.strokes, s.holePar);
-    s.bigMessageFade = 255;
-    if (b.strokes < s.bestHole) s.bestHole = b.strokes;
-    b.scoreToPar = wrapInt(int64_t{b.totalStrokes} - s.coursePar);
     // A ball that rolled in ends its stroke at its next rest and passes the turn.
     // A ball sent in by the stroke limit is already at rest and the turn has
     // passed, so it must not end the stroke a second time.
     const bool rolledIn = b.moving;
+    if (!rules.training) playGameSound(s, fx, int64_t{b.strokes} - s.holePar > 0 ? 22 : 18);
+    // The stroke limit's message stands for the ball it sent in; a ball that rolls
+    // in later on the same hole shows its own result.
+    if (rolledIn || s.bigMessage != kOverStrokeLimit) s.bigMessage = scoreName(b.strokes, s.holePar);
+    s.bigMessageFade = 255;
+    if (b.strokes < s.bestHole) s.bestHole = b.strokes;
+    b.scoreToPar = wrapInt(int64_t{b.totalStrokes} - s.coursePar);
     b.inPlay = 0;
     b.x = 5000;
     b.speed = 0;

@@ -38,8 +38,10 @@ void farthestFromHole(GameState& s) {
         if (dist[p] > farthest) farthest = dist[p];
     }
     if (allHoled) return;
+    // On a tie the highest number plays. A holed ball counts as distance 0 but is
+    // never chosen, even when every ball still out lies on the cup's centre.
     for (int p = 1; p <= s.numPlayers; ++p) {
-        if (dist[p] == farthest) s.curPlayer = p;  // on a tie the highest number plays
+        if (dist[p] == farthest && !s.playerRecs[p].holed) s.curPlayer = p;
     }
 }
 

@@ -246,6 +246,29 @@ TEST_F(StrokeLimit, SixthStrokeStoppingOutsideIsHoledAndTheTurnPassesOnce) {
     EXPECT_FALSE(s.passTurn);  // nothing left to take away player 2's bonus turn
 }
 
+TEST_F(StrokeLimit, ALaterBallRollingInShowsItsOwnResult) {
+    play(6);
+    ASSERT_EQ(s.bigMessage, "OVER STROKE LIMIT");
+    s.curPlayer = 2;
+    playerrec& b = placeBall(s, 2, 880, 300, 0, 1.0);
+    b.strokes = b.totalStrokes = 3;
+    testing::runTicks(s, rules, fx, 80);
+    EXPECT_FALSE(s.playerRecs[2].inPlay);
+    EXPECT_EQ(s.bigMessage, "PAR");
+}
+
+TEST(TurnOrder, FarthestNeverPicksAHoledBall) {
+    Rules farthest;
+    farthest.nextplayer = NextPlayerRule::FarthestFromHole;
+    GameState s = testing::makeState(3);
+    RecordingEffects fx;
+    s.cupX = s.cupY = 500;
+    placeBall(s, 1, 500, 500);  // resting on the cup's centre, not holed
+    s.playerRecs[2].holed = s.playerRecs[3].holed = 1;
+    EndOfStroke(s, farthest, fx);
+    EXPECT_EQ(s.curPlayer, 1);
+}
+
 TEST_F(StrokeLimit, FifthStrokeAndTrainingGamesAreNotLimited) {
     play(5);
     EXPECT_FALSE(s.playerRecs[1].holed);
