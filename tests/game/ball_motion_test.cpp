@@ -326,5 +326,28 @@ TEST(EffectRing, WrapsFromThirtyToOneAndRepairsAnInvalidSlot) {
     }
 }
 
+TEST(BallMotion, SandCutsOnlyASpeedAboveTwoAndAHalfAndSlimeBrakesEveryGrain) {
+    const auto afterFriction = [](double speed, const char* hole, RecordingEffects& fx) {
+        GameState s = testing::makeState();
+        s.holeName = hole;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, speed);
+        b.inSand = 1;
+        applyFriction(s, b, fx);
+        return std::make_pair(b.speed, s.particles[5]);
+    };
+    RecordingEffects fx;
+    EXPECT_DOUBLE_EQ(afterFriction(2.505, "course1hole1", fx).first, 2.5 - 0.025);
+    EXPECT_TRUE(fx.sounds.empty());
+    const auto [cut, grain] = afterFriction(2.506, "course1hole1", fx);
+    EXPECT_EQ(cut, 2.0);
+    EXPECT_EQ(fx.sounds, std::vector<int>{2});
+    EXPECT_EQ(grain.colour, rgbColour(255, 244, 214));
+    EXPECT_TRUE(grain.shadow && grain.dot);
+    const auto [slowed, slime] = afterFriction(2.506, "course4hole4", fx);
+    EXPECT_NEAR(slowed, 2.0 - 33 * 0.025, 1e-12);
+    EXPECT_EQ(slime.colour, rgbColour(111, 238, 53));
+    EXPECT_FALSE(slime.shadow || slime.dot);
+}
+
 }  // namespace
 }  // namespace orbigolf
