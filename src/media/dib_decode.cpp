@@ -6,6 +6,7 @@
 
 #include "media/dib.h"
 #include "media/dib_internal.h"
+#include "media/file_read.h"
 
 namespace orbigolf::media {
 

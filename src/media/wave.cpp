@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "media/file_read.h"
+
 namespace orbigolf::media {
 
 namespace {

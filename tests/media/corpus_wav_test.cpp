@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "corpus_test_support.h"
+#include "media/file_read.h"
 #include "media/wave.h"
 
 namespace orbigolf::media {

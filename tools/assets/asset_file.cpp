@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "media/component_stream.h"
-#include "media/media_error.h"
+#include "media/file_read.h"
 
 namespace orbigolf::assets {
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "media/media_error.h"
+#include "media/file_read.h"
 #include "png_file.h"
 
 namespace orbigolf::assets {

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "media/file_read.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 
