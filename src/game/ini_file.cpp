@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "media/media_error.h"
+#include "media/file_read.h"
 
 namespace orbigolf {
 
@@ -67,13 +67,8 @@ IniFile IniFile::parse(std::string_view text) {
 }
 
 IniFile IniFile::load(const std::string& path, std::string* whyNot) {
-    try {
-        const media::Bytes bytes = media::readFileBytes(path, kMaxFileSize);
-        return parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    } catch (const media::MediaError& e) {
-        if (whyNot != nullptr) *whyNot = e.what();
-        return IniFile{};
-    }
+    const std::optional<std::string> text = media::readFileText(path, kMaxFileSize, whyNot);
+    return text ? parse(*text) : IniFile{};
 }
 
 bool IniFile::hasKeys(std::string_view section) const { return sections_.contains(lower(section)); }

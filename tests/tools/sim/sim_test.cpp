@@ -217,7 +217,7 @@ TEST(SimCommand, MissingHoleFilePlaysTheDefaultHoleFor2000Ticks) {
     EXPECT_EQ(out[0].rfind("{\"tick\":2000,\"player\":1,", 0), 0u) << out[0];
     EXPECT_EQ(out[1].rfind("{\"tick\":2000,\"player\":2,", 0), 0u) << out[1];
     EXPECT_NE(out[1].find("\"inPlay\":false,"), std::string::npos);
-    EXPECT_EQ(r.err, "orbigolf-sim: playing the default hole: Cannot open file " + missing + "\n");
+    EXPECT_EQ(r.err, "orbigolf-sim: playing the default hole: Cannot open file " + missing + ": no such file or folder\n");
 }
 
 TEST(SimCommand, HoleFilesThatAreNoFilesPlayTheDefaultHoleWithoutHangingOrExhaustingMemory) {
