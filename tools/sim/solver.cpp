@@ -10,7 +10,7 @@
 #include <sstream>
 #include <thread>
 
-#include "game/area_tests.h"
+#include "game/hit_tests.h"
 #include "game/geometry.h"
 #include "sim_run.h"
 
