@@ -254,12 +254,12 @@ void drawSpace(Canvas& c, const HoleSource& src) {
 
 // --- floors ----------------------------------------------------------------------
 
-void drawFloorSlab(Canvas& c, const std::vector<Point>& poly, double depth, uint32_t seed) {
+void drawFloorSlab(Canvas& c, const std::vector<Point>& poly, double depth, uint32_t seed, bool underside) {
     cairo_t* cr = c.cr();
     // Rocky underside hanging below the near edges.
     Dice d{seed};
     const Colour rockHi = rgb(0x4a4458), rockLo = rgb(0x15131f);
-    for (size_t i = 0; i < poly.size(); ++i) {
+    for (size_t i = 0; underside && i < poly.size(); ++i) {
         const Point a = poly[i], b = poly[(i + 1) % poly.size()];
         const double len = std::hypot(b.x - a.x, b.y - a.y);
         const int lumps = std::max(1, static_cast<int>(len / 28));
@@ -292,7 +292,7 @@ void drawFloorSlab(Canvas& c, const std::vector<Point>& poly, double depth, uint
         cairo_fill(cr);
     }
     // A strip of lights along the face.
-    for (size_t i = 0; i < poly.size(); ++i) {
+    for (size_t i = 0; underside && i < poly.size(); ++i) {
         const Point a = poly[i], b = poly[(i + 1) % poly.size()];
         const double len = std::hypot(b.x - a.x, b.y - a.y);
         for (double t = 20; t < len - 10; t += 40) {
@@ -482,8 +482,7 @@ void drawGroundArea(Canvas& c, const HoleSource& src, int n, const Colour& accen
         case 24: {
             const bool acid = a.p3 == 1;
             const Colour water = acid ? rgb(0x4fc02a) : rgb(0x1f6fd1);
-            strokePoly(c, poly, darker(water, 0.5), 5);
-            fillPoly(c, poly, water);
+            fillPoly(c, poly, water);  // the rims of all water were drawn first
             cairo_save(cr);
             path(cr, poly);
             cairo_clip(cr);
@@ -945,7 +944,8 @@ CourseArt drawCourse(const HoleSource& src, int width, int height) {
     const auto floorSections = src.numbered("floor");
     for (size_t i = 0; i < floors.size(); ++i) {
         const double depth = i < floorSections.size() ? floorSections[i]->real("depth", 40) : 40;
-        drawFloorSlab(c, floors[i], depth, stemSeed(src.stem) + static_cast<uint32_t>(i));
+        const bool underside = i < floorSections.size() ? floorSections[i]->integer("underside", 1) != 0 : true;
+        drawFloorSlab(c, floors[i], depth, stemSeed(src.stem) + static_cast<uint32_t>(i), underside);
         Colour t = turf;
         if (i < floorSections.size() && floorSections[i]->get("turf"))
             t = colourFromRgb(snapToDisplayGrid(parseRgb(floorSections[i]->text("turf"), src.where)));
@@ -958,6 +958,13 @@ CourseArt drawCourse(const HoleSource& src, int width, int height) {
             arrowOnFloor(c.cr(), s->real("x", 0), s->real("y", 0), s->integer("heading", 0),
                          s->real("length", 30), withAlpha(accent, 0.75));
         }
+    }
+    // Rims of water first, so neighbouring water areas join into one pool.
+    for (int n = 1; n <= kMaxAreas; ++n) {
+        const arearec& a = src.areas[n];
+        if (a.kind != 24 || hintStyle(src, n) == "none") continue;
+        const auto poly = areaOutline(a);
+        if (!poly.empty()) strokePoly(c, poly, darker(a.p3 == 1 ? rgb(0x4fc02a) : rgb(0x1f6fd1), 0.5), 5);
     }
     std::vector<int> walls;
     for (int n = 1; n <= kMaxAreas; ++n) {

@@ -1,9 +1,11 @@
 #include "holes/hole_build.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
 #include "font_faces.h"
+#include "game/hole_setup.h"
 #include "holes/hole_pictures.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
@@ -29,6 +31,44 @@ void writePng(const media::Bitmap& b, const fs::path& file, const HoleSource* ov
     if (overlay) drawAreaOverlay(c, *overlay, 1.0);
     if (cairo_surface_write_to_png(c.surface(), file.string().c_str()) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("cannot write " + file.string());
+}
+
+// The course with the fixed sprites the game places on this hole (frame 0 of each, added,
+// subtracted or plain as the slot says), as a player first sees it.
+media::Bitmap withFixedSprites(const BuiltHole& built, const std::string& stem) {
+    GameState s;
+    s.holeName = stem;
+    placeFixedSprites(s);
+    media::Bitmap out = built.art.course;
+    for (int slot = kMaxSprites; slot >= 1; --slot) {
+        const spriterec& sp = s.sprites[slot];
+        if (sp.x == 0 && sp.y == 0) continue;
+        if (sp.image < 0 || static_cast<size_t>(sp.image) >= built.pictures.items.size()) continue;
+        const media::PictureListItem& item = built.pictures.items[static_cast<size_t>(sp.image)];
+        const int fw = item.patternWidth ? item.patternWidth : item.bitmap.width;
+        const int fh = item.patternHeight ? item.patternHeight : item.bitmap.height;
+        for (int y = 0; y < fh; ++y)
+            for (int x = 0; x < fw; ++x) {
+                const int ox = sp.x + x, oy = sp.y + y;
+                if (ox < 0 || oy < 0 || ox >= out.width || oy >= out.height) continue;
+                const media::Rgb src = item.bitmap.pixel(x, y);
+                if (src == 0) continue;
+                const media::Rgb dst = out.pixel(ox, oy);
+                auto ch = [](media::Rgb c, int shift) { return static_cast<int>((c >> shift) & 0xFF); };
+                int r = ch(src, 16), g = ch(src, 8), b = ch(src, 0);
+                if (sp.blend > 0) {
+                    r = std::min(255, ch(dst, 16) + r * sp.blend / 255);
+                    g = std::min(255, ch(dst, 8) + g * sp.blend / 255);
+                    b = std::min(255, ch(dst, 0) + b * sp.blend / 255);
+                } else if (sp.blend < 0) {
+                    r = std::max(0, ch(dst, 16) - r * -sp.blend / 255);
+                    g = std::max(0, ch(dst, 8) - g * -sp.blend / 255);
+                    b = std::max(0, ch(dst, 0) - b * -sp.blend / 255);
+                }
+                out.pixel(ox, oy) = media::makeRgb(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b));
+            }
+    }
+    return out;
 }
 
 }  // namespace
@@ -75,7 +115,7 @@ void writeHoleReview(const fs::path& sources, const fs::path& outDir, std::vecto
         const std::string name = src.stem;
         const auto [w, h] = courseSize(src);
         const BuiltHole built = buildHole(src, w, h, fonts, sources);
-        writePng(built.art.course, outDir / (name + "-course.png"), nullptr);
+        writePng(withFixedSprites(built, name), outDir / (name + "-course.png"), nullptr);
         writePng(built.art.course, outDir / (name + "-areas.png"), &src);
         writePng(built.card, outDir / (name + "-card.png"), nullptr);
         writePng(built.art.foreground, outDir / (name + "-foreground.png"), nullptr);

@@ -162,7 +162,13 @@ media::Bitmap glowBlob() {
         for (int i = 0; i < 6; ++i) {
             const double an = i * kPi / 3 + t * 2 * kPi / 6;
             const double x = 32 + std::cos(an) * 9, y = 34 + std::sin(an) * 6 - 4 * std::sin(t * 2 * kPi + i);
-            glowDot(cr, x, y, 18, Colour{0.75, 0.75, 0.8, 1}, 0.45);
+            cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, 16);
+            cairo_pattern_add_color_stop_rgba(p, 0, 0.5, 0.5, 0.52, 0.35);
+            cairo_pattern_add_color_stop_rgba(p, 1, 0.5, 0.5, 0.52, 0);
+            cairo_set_source(cr, p);
+            cairo_arc(cr, x, y, 16, 0, 2 * kPi);
+            cairo_fill(cr);
+            cairo_pattern_destroy(p);
         }
     });
 }
@@ -249,6 +255,42 @@ media::Bitmap fanSpin() {
             cairo_fill(cr);
         }
     });
+}
+
+// A radar dish on a mast, sweeping round.
+media::Bitmap radar(const Colour& accent) {
+    return animation(64, 64, 8, [&](Canvas& c, double, int f) {
+        cairo_t* cr = c.cr();
+        cairo_set_source_rgb(cr, 0.23, 0.26, 0.33);
+        cairo_rectangle(cr, 29, 30, 6, 32);
+        cairo_fill(cr);
+        cairo_set_source_rgb(cr, 0.54, 0.58, 0.65);
+        cairo_rectangle(cr, 29, 30, 2, 32);
+        cairo_fill(cr);
+        const double turn = std::cos(f * kPi / 4);
+        cairo_save(cr);
+        cairo_translate(cr, 32, 24);
+        cairo_scale(cr, 2 + 20 * std::abs(turn), 14);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+        cairo_restore(cr);
+        cairo_set_source_rgb(cr, 0.85, 0.89, 0.95);
+        cairo_fill_preserve(cr);
+        cairo_set_source_rgb(cr, 0.35, 0.4, 0.5);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        glowDot(cr, 32 + 10 * turn, 24, 5, accent, f % 2 ? 1.0 : 0.5);
+    });
+}
+
+// The animation a hole asks for at positions 8..11 ([pictures] 8=dust ...).
+media::Bitmap namedAnimation(const std::string& name, const Colour& accent, const std::string& where, int& w,
+                             int& h) {
+    if (name == "dust") { w = h = 32; return dust(); }
+    if (name == "glow") { w = h = 64; return glowBlob(); }
+    if (name == "bonusstar") { w = h = 40; return bonusStar(); }
+    if (name == "beacon") { w = 24; h = 40; return beacon(accent); }
+    if (name == "radar") { w = h = 64; return radar(accent); }
+    throw SourceError(where + ": unknown animation " + name + " (dust, glow, bonusstar, beacon, radar)");
 }
 
 void addItem(media::PictureListFile& list, const std::string& name, const media::Bitmap& b,
@@ -407,10 +449,14 @@ BuiltHole buildHole(const HoleSource& src, int width, int height, FontFaces& fon
     addItem(list, "cannonflash", flash(64, Colour{1, 0.6, 0.15, 1}, 10), 64, 64);
     addItem(list, "sparkle", sparkle(), 16, 16);
     addItem(list, "bonusburst", bonusBurst(fonts), 160, 124);
-    addItem(list, "dust", dust(), 32, 32);
-    addItem(list, "glow", glowBlob(), 64, 64);
-    addItem(list, "bonusstar", bonusStar(), 40, 40);
-    addItem(list, "beacon", beacon(accent), 24, 40);
+    const char* defaults[4] = {"dust", "glow", "bonusstar", "beacon"};
+    const SourceSection* chosen = src.section("pictures");
+    for (int i = 8; i <= 11; ++i) {
+        const std::string name = chosen ? chosen->text(std::to_string(i), defaults[i - 8]) : defaults[i - 8];
+        int w = 0, h = 0;
+        const media::Bitmap pic = namedAnimation(name, accent, src.where + " [pictures]", w, h);
+        addItem(list, name, pic, w, h);
+    }
     addItem(list, "holecard", b.card, 0, 0, false);
     addItem(list, "teleport", flash(40, Colour{0.6, 0.4, 1, 1}, 6), 40, 40);
     addItem(list, "impact19", flash(60, Colour{1, 0.8, 0.3, 1}, 8), 60, 60);
