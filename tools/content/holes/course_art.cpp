@@ -899,16 +899,17 @@ std::vector<std::vector<Point>> holeFloors(const HoleSource& src) {
         floors.push_back(std::move(pts));
     }
     if (!floors.empty()) return floors;
-    double minX = src.teeX, minY = src.teeY, maxX = src.teeX, maxY = src.teeY;
+    // Walls end the floor; anything else gets some floor round it.
+    double minX = src.teeX - 40, minY = src.teeY - 24, maxX = src.teeX + 40, maxY = src.teeY + 24;
     for (int n = 1; n <= kMaxAreas; ++n) {
         const arearec& a = src.areas[n];
-        if (!a.enabled || a.kind == 0 || a.kind == 45) continue;
+        if (a.kind == 0 || a.kind == 45) continue;
+        const double margin = isWall(a.kind) ? 0 : 24;
         for (const Point& p : areaOutline(a)) {
-            minX = std::min(minX, p.x); minY = std::min(minY, p.y);
-            maxX = std::max(maxX, p.x); maxY = std::max(maxY, p.y);
+            minX = std::min(minX, p.x - margin); minY = std::min(minY, p.y - margin / 2);
+            maxX = std::max(maxX, p.x + margin); maxY = std::max(maxY, p.y + margin / 2);
         }
     }
-    minX -= 24; minY -= 24; maxX += 24; maxY += 24;
     floors.push_back({{minX, minY}, {maxX, minY}, {maxX, maxY}, {minX, maxY}});
     return floors;
 }
@@ -998,8 +999,12 @@ CourseArt drawCourse(const HoleSource& src, int width, int height) {
         const SourceSection* hints = src.areaHints(n);
         const std::string front = hints ? hints->text("front", "auto") : "auto";
         bool whole = front == "all";
-        if (front == "auto") whole = !floorInFront(floors, poly);
         if (front == "none") continue;
+        if (front == "auto") {
+            // A steep wall stands beside the balls next to it, never in front of them.
+            if (isSegment(a) && std::abs(a.y2 - a.y1) > 2 * std::abs(a.x2 - a.x1)) continue;
+            whole = !floorInFront(floors, poly);
+        }
         cairo_t* fcr = fg.cr();
         cairo_save(fcr);
         if (!whole) {
