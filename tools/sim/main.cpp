@@ -46,8 +46,9 @@ int main(int argc, char** argv) {
     }
     if (solve) {
         const auto result = orbigolf::sim::solve(*parsed.options, limits);
+        if (result.readError) std::cerr << *result.readError << '\n';
         std::cout << orbigolf::sim::solveJson(result) << std::endl;
         return result.solved ? 0 : 1;
     }
-    return orbigolf::sim::run(*parsed.options, std::cout);
+    return orbigolf::sim::run(*parsed.options, std::cout, std::cerr);
 }

@@ -180,7 +180,7 @@ std::vector<Outcome> playAll(const Node& node, const Options& o, const std::vect
 SolveResult solve(const Options& o, const SolveLimits& limits) {
     SolveResult result;
     Node root;
-    setUpHole(root.state, o);
+    result.readError = setUpHole(root.state, o);
     const DistanceField field(root.state, o.courseWidth, o.courseHeight);
     auto score = [&](const GameState& s) {
         const playerrec& b = s.playerRecs[1];

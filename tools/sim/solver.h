@@ -5,6 +5,7 @@
 // --putt arguments would strike it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct SolveResult {
     bool solved = false;
     std::vector<SolvedPutt> putts;
     int strokes = 0;  // the ball's stroke count at the hole-out
+    std::optional<std::string> readError;  // why the hole file could not be read
 };
 
 struct SolveLimits {
