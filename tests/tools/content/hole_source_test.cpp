@@ -68,9 +68,9 @@ TEST(HoleSource, TheGeneratedHoleFileReadsLikeTheSourceAndHoldsNoHints) {
 
 TEST(HoleSource, ACupWithoutALipPositionGetsOneAndBadHintsAreNamed) {
     const HoleSource src = parseHoleSource("[area3]\nkind=5\nx1=400\ny1=300\nr=9\nenabled=1\n", "t", "t.hole");
-    EXPECT_EQ(src.areas[3].x2, 400 - 9 - 3);
+    EXPECT_EQ(src.areas[3].x2, 400 - 9 - 10);
     EXPECT_EQ(src.areas[3].y2, 299);
-    EXPECT_NE(holeFileText(src).find("x2=388"), std::string::npos);
+    EXPECT_NE(holeFileText(src).find("x2=381"), std::string::npos);
     EXPECT_THROW(parseHoleSource("[hole]\nsize=12x12\n", "t", "t.hole").size(), SourceError);
     EXPECT_THROW(parseHoleSource("[hole]\naccent=orange\n", "t", "t.hole").colour("accent", 0), SourceError);
     EXPECT_THROW(parsePoints("1,2 3;4", "t"), SourceError);
@@ -114,7 +114,7 @@ TEST(HoleBuild, APlainHoleFileBuildsInTheDefaultStyle) {
     EXPECT_EQ(fg.pixel(400, 182), 0u) << "the far wall's face would hide a ball in front of it";
     // The cup lip leaves the opening free and covers the ground in front of the cup.
     const media::Bitmap& lip = list.items[kCupLip].bitmap;
-    const int lx = 600 - (600 - 9 - 3), ly = 250 - 249;
+    const int lx = 600 - (600 - 9 - 10), ly = 250 - 249;
     EXPECT_EQ(lip.pixel(lx, ly + 1), 0u);
     EXPECT_NE(lip.pixel(lx, lip.height - 1), 0u);
     const media::SoundListFile sounds = media::loadSoundListFile((dir / "out" / "plainbox.dxw").string());

@@ -1069,7 +1069,7 @@ CourseArt drawCourse(const HoleSource& src, int width, int height) {
     // Cut-outs: the course round the near half of the cup (or pipe mouth) down to where a
     // sinking ball is drawn, with the opening itself left transparent.
     auto cutOut = [&](const arearec& a, int left, int top) {
-        const int right = a.x1 + a.r + 12;
+        const int right = a.x1 + a.r + 10;
         const int bottom = a.y1 + 62;
         const int w = std::max(1, right - left), h = std::max(1, bottom - top);
         media::Bitmap out = media::makeBitmap(w, h);

@@ -182,7 +182,7 @@ HoleSource parseHoleSource(const std::string& text, const std::string& stem, con
     for (int n = 1; n <= kMaxAreas; ++n) {
         arearec& a = src.areas[n];
         if (a.kind == 5 && a.x2 == 0 && a.y2 == 0) {
-            a.x2 = a.x1 - a.r - 3;
+            a.x2 = a.x1 - a.r - 10;
             a.y2 = a.y1 - 1;
         }
     }

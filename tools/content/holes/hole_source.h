@@ -57,7 +57,7 @@ HoleSource loadHoleSource(const std::filesystem::path& file);
 
 // The hole file the game reads: [course], [ball] and the used [areaN] sections, every
 // value as the game would read it from the source, nothing else. A cup without a lip
-// position gets one just left of and above its centre.
+// position gets one 10 pixels left of its rim, at its centre line.
 std::string holeFileText(const HoleSource& source);
 
 // Parses "x,y x,y ..." (blanks between points).
