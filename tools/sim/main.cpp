@@ -1,6 +1,5 @@
 // orbigolf-sim: plays one hole headlessly and prints the balls as JSON lines.
 
-#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -20,11 +19,8 @@ int main(int argc, char** argv) {
             solve = true;
             args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
         } else if (args[i] == "--max-strokes") {
-            int n = 0;
-            try {
-                n = i + 1 < args.size() ? std::stoi(args[i + 1]) : 0;
-            } catch (const std::exception&) {
-            }
+            const std::string v = i + 1 < args.size() ? args[i + 1] : "";
+            const int n = v.size() == 1 && v[0] >= '1' && v[0] <= '9' ? v[0] - '0' : 0;
             if (n < 1 || n > 9) {
                 std::cerr << "orbigolf-sim: --max-strokes takes 1 to 9\n";
                 return 2;
@@ -42,6 +38,10 @@ int main(int argc, char** argv) {
     }
     if (!parsed.options) {
         std::cerr << parsed.error << '\n';
+        return 2;
+    }
+    if (solve && parsed.options->players != 1) {
+        std::cerr << "orbigolf-sim: --solve plays one player\n";
         return 2;
     }
     if (solve) {
