@@ -105,5 +105,35 @@ TEST(HoleSolutions, EverySolutionHolesOutInParOrBetterOnTheHoleAsBuiltToday) {
     }
 }
 
+TEST(HoleSolutions, EveryPuttFromTheTeeComesToRestOrHolesOut) {
+    // A fan of putts, soft to hard, all round: no hole may keep a ball moving for ever.
+    const fs::path dir = scratchDir("rest");
+    for (const std::string& name : setHoleNames()) {
+        SCOPED_TRACE(name);
+        const HoleSource src = loadHoleSource(sourcesDir() / "holes" / (name + ".hole"));
+        const fs::path file = dir / (name + ".hole");
+        std::ofstream(file, std::ios::binary) << holeFileText(src);
+        const auto [w, h] = courseSize(src);
+        for (int heading = 0; heading < 256; heading += 16) {
+            for (const char* speed : {"0.6", "2.2", "4"}) {
+                const sim::ParseResult parsed = sim::parseOptions(
+                    {file.string(), "--course-size", std::to_string(w) + "x" + std::to_string(h), "--putt",
+                     "1:" + std::to_string(heading) + ":" + speed});
+                ASSERT_TRUE(parsed.options) << parsed.error;
+                GameState s;
+                SilentEffects fx;
+                sim::setUpHole(s, *parsed.options);
+                int64_t t = 1;
+                for (; t <= 4000; ++t) {
+                    sim::runTick(s, *parsed.options, t, fx);
+                    if (!s.playerRecs[1].moving || !s.playerRecs[1].inPlay) break;
+                }
+                EXPECT_LE(t, 4000) << "heading " << heading << " speed " << speed << " still moving at ("
+                                   << s.playerRecs[1].x << ", " << s.playerRecs[1].y << ")";
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace orbigolf::content::test

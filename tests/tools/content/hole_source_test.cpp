@@ -122,6 +122,17 @@ TEST(HoleBuild, APlainHoleFileBuildsInTheDefaultStyle) {
     EXPECT_TRUE(sounds.items[0].looped);
 }
 
+TEST(HoleBuild, AnExitInsideItsOwnAreaIsRefused) {
+    for (const char* kind : {"25", "26", "37"}) {
+        const HoleSource src = parseHoleSource(std::string("[area4]\nkind=") + kind +
+                                                   "\nx1=300\ny1=300\nr=16\nx2=305\ny2=302\nx3=305\ny3=302\nx4=400\ny4=302\nenabled=1\n",
+                                               "loop", "loop.hole");
+        EXPECT_THROW(checkPlayable(src), SourceError) << kind;
+    }
+    EXPECT_NO_THROW(checkPlayable(parseHoleSource(
+        "[area4]\nkind=25\nx1=300\ny1=300\nr=16\nx2=500\ny2=300\nx3=500\ny3=300\nx4=600\ny4=300\nenabled=1\n", "ok", "ok.hole")));
+}
+
 TEST(HoleBuild, TheSizeOptionSetsTheCoursePicture) {
     const fs::path dir = scratchDir("sized");
     const fs::path source = dir / "tiny.hole";

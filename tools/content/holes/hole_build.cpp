@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "font_faces.h"
+#include "game/hit_tests.h"
 #include "game/hole_setup.h"
 #include "holes/hole_pictures.h"
 #include "media/picture_list_file.h"
@@ -89,9 +90,23 @@ std::pair<int, int> parseSize(const std::string& text) {
     return {w, h};
 }
 
+void checkPlayable(const HoleSource& src) {
+    for (int n = 1; n <= kMaxAreas; ++n) {
+        const arearec& a = src.areas[n];
+        // A ball put down inside the area that moved it there is moved again in every
+        // pass and never comes to rest.
+        const bool mover = a.kind == 25 || a.kind == 26 || a.kind == 37;
+        if (mover && insideArea(a.x2, a.y2, a))
+            throw SourceError(src.where + ": area " + std::to_string(n) + " (kind " + std::to_string(a.kind) +
+                              ") puts the ball out at (" + std::to_string(a.x2) + ", " + std::to_string(a.y2) +
+                              ") inside itself, where it would be caught again for ever");
+    }
+}
+
 void buildHoleFiles(const fs::path& source, const fs::path& outDir, std::optional<std::pair<int, int>> size,
                     FontFaces& fonts, const fs::path& sources) {
     const HoleSource src = loadHoleSource(source);
+    checkPlayable(src);
     const auto [w, h] = size ? *size : courseSize(src);
     const BuiltHole built = buildHole(src, w, h, fonts, sources);
     fs::create_directories(outDir);

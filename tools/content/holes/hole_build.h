@@ -11,6 +11,7 @@
 namespace orbigolf::content {
 
 class FontFaces;
+struct HoleSource;
 
 // The holes of the content set, by stem, in playing order.
 const std::vector<std::string>& setHoleNames();
@@ -20,6 +21,10 @@ const std::vector<std::string>& setHoleNames();
 void buildHoleFiles(const std::filesystem::path& source, const std::filesystem::path& outDir,
                     std::optional<std::pair<int, int>> size, FontFaces& fonts,
                     const std::filesystem::path& sources);
+
+// Throws SourceError for a hole that would trap a ball for ever: a teleport, pipe or
+// launcher whose exit lies inside itself.
+void checkPlayable(const HoleSource& src);
 
 // Every hole of the set from sources/holes.
 void buildHoleSet(const std::filesystem::path& sources, const std::filesystem::path& outDir,
