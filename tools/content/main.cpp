@@ -5,12 +5,17 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <iostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "command_line.h"
 #include "contact_sheet.h"
 #include "content_set.h"
+#include "font_faces.h"
+#include "holes/hole_build.h"
 #include "media/file_read.h"
 #include "preview.h"
 
@@ -23,7 +28,9 @@ namespace {
 constexpr const char* kUsage =
     "usage: orbigolf-content [--sources DIR] OUTDIR\n"
     "       orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n"
-    "       orbigolf-content preview CONTENTDIR OUT.png\n";
+    "       orbigolf-content preview CONTENTDIR OUT.png\n"
+    "       orbigolf-content --hole SOURCE OUTDIR [--size WxH]\n"
+    "       orbigolf-content holes-review OUTDIR [SOURCE...]\n";
 
 // CLI11's check without its note in the help text.
 CLI::Validator existingFolder() { return CLI::Validator(CLI::ExistingDirectory).description(""); }
@@ -33,6 +40,9 @@ struct Arguments {
     std::string outDir;
     std::string contentDir, png, filter;
     int zoom = 1;
+    std::string holeSource;
+    std::optional<std::pair<int, int>> size;
+    std::vector<std::string> holeSources;
 };
 
 // Every command and option of orbigolf-content. Without a command it builds the set; each
@@ -43,7 +53,30 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
         ->type_name("DIR")
         ->check(existingFolder());
     app.add_option("OUTDIR", a.outDir, "the folder to write the set into (made when missing)")->type_name("");
-    command = [&a] { orbigolf::content::buildContentSet(a.sources, a.outDir); };
+    CLI::Option* hole = app.add_option("--hole", a.holeSource, "builds only this hole source into OUTDIR")
+                            ->type_name("SOURCE")
+                            ->check(CLI::Validator(CLI::ExistingFile).description(""));
+    app.add_option_function<std::string>(
+           "--size", [&a](const std::string& t) { a.size = orbigolf::content::parseSize(t); },
+           "with --hole: the course picture's size (the source's size hint, else the areas' extent)")
+        ->type_name("WxH")
+        ->needs(hole)
+        ->check(orbigolf::cli::takes("WxH, 64 to 8192 each", [](const std::string& t) {
+            try {
+                orbigolf::content::parseSize(t);
+                return true;
+            } catch (const std::exception&) {
+                return false;
+            }
+        }));
+    command = [&a] {
+        if (a.holeSource.empty()) {
+            orbigolf::content::buildContentSet(a.sources, a.outDir);
+        } else {
+            orbigolf::content::FontFaces fonts;
+            orbigolf::content::buildHoleFiles(a.holeSource, a.outDir, a.size, fonts, a.sources);
+        }
+    };
 
     CLI::App* sheet = cl.addSubcommand("sheet", "draws a review sheet of every picture of a built set",
                                        "usage: orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n");
@@ -67,6 +100,19 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
         ->check(existingFolder());
     preview->add_option("OUT.png", a.png, "the picture to write")->required()->type_name("");
     preview->final_callback([&] { command = [&a] { orbigolf::content::drawPreview(a.contentDir, a.png); }; });
+
+    CLI::App* review = cl.addSubcommand("holes-review", "draws each hole plain, with its areas outlined, its foreground and its card",
+                                        "usage: orbigolf-content holes-review OUTDIR [SOURCE...]\n");
+    review->add_option("OUTDIR", a.png, "the folder to write the pictures into")->required()->type_name("");
+    review->add_option("SOURCE", a.holeSources, "hole sources (the set's holes when none is given)")
+        ->type_name("")
+        ->check(CLI::Validator(CLI::ExistingFile).description(""));
+    review->final_callback([&] {
+        command = [&a] {
+            orbigolf::content::writeHoleReview(a.sources, a.png,
+                                               std::vector<std::filesystem::path>(a.holeSources.begin(), a.holeSources.end()));
+        };
+    });
 
     app.require_subcommand(0, 1);
 }

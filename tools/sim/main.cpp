@@ -4,10 +4,19 @@
 
 #include "sim_options.h"
 #include "sim_run.h"
+#include "solver.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     orbigolf::sim::Options options;
     if (const auto status = orbigolf::sim::parseCommandLine(argc, argv, options, std::cout, std::cerr)) return *status;
+    if (options.solve) {
+        orbigolf::sim::SolveLimits limits;
+        limits.maxStrokes = options.maxStrokes;
+        const auto result = orbigolf::sim::solve(options, limits);
+        if (result.readError) std::cerr << *result.readError << '\n';
+        std::cout << orbigolf::sim::solveJson(result) << std::endl;
+        return result.solved ? 0 : 1;
+    }
     return orbigolf::sim::run(options, std::cout, std::cerr);
 }

@@ -17,7 +17,8 @@ const char* const kUsage =
     "       [--course-size WxH] [--hole-name NAME] [--ball P:X:Y]... [--putt P:HEADING:SPEED[@TICK]]...\n"
     "       [--collide] [--plus1] [--minus1] [--training] [--strokelimit N]\n"
     "       [--nextplayer sequential|farthest] [--startplayer lifo|fifo|random]\n"
-    "       [--sound] [--ticks N] [--trace]\n";
+    "       [--sound] [--ticks N] [--trace]\n"
+    "       orbigolf-sim HOLEFILE --solve [--max-strokes N] [options as above]\n";
 
 // Numbers are read in decimal only, whole words, no blanks in front.
 std::optional<int64_t> toInt(std::string_view text, int64_t lo, int64_t hi) {
@@ -166,6 +167,10 @@ void declareOptions(CLI::App& app, Options& o, std::vector<std::string>& balls, 
     addValue(app, "--ticks", "N", "a whole number of 0 or more", "ticks to play (2000)",
              [](const std::string& t) { return toInt(t, 0, INT64_MAX); }, [&o](int64_t n) { o.ticks = n; });
     app.add_flag_callback("--trace", [&o] { o.trace = true; }, "one line per player after every tick");
+    app.add_flag_callback("--solve", [&o] { o.solve = true; },
+                          "search putts that hole the ball (one player) and print them as one JSON line");
+    addValue(app, "--max-strokes", "N", "1 to 9", "with --solve: putts the search may use (4)",
+             [](const std::string& t) { return toInt(t, 1, 9); }, [&o](int64_t n) { o.maxStrokes = static_cast<int>(n); });
 }
 
 }  // namespace
@@ -189,6 +194,7 @@ std::optional<int> parseCommandLine(int argc, const char* const* argv, Options& 
         if (!putt) return cl.fail("--putt: player " + text.substr(0, text.find(':')) + " is not in the game", err);
         o.putts.push_back(*putt);
     }
+    if (o.solve && o.players != 1) return cl.fail("--solve plays one player", err);
     options = std::move(o);
     return std::nullopt;
 }

@@ -36,6 +36,8 @@ struct Options {
     bool sound = false;
     int64_t ticks = 2000;
     bool trace = false;
+    bool solve = false;   // search putts that hole the ball instead of playing given ones
+    int maxStrokes = 4;   // putts the search may use
 };
 
 // The command line: fills `options`, or reports on `out` (--help) or `err` (one line) and
