@@ -14,7 +14,8 @@ namespace {
 
 const char* const kUsage =
     "usage: orbigolf-sim HOLEFILE [--players N] [--seed S] [--substeps 1|2|4]\n"
-    "       [--course-size WxH] [--hole-name NAME] [--ball P:X:Y]... [--putt P:HEADING:SPEED[@TICK]]...\n"
+    "       [--course-size WxH] [--hole-name NAME] [--ball P:X:Y]... [--putt "
+    "P:HEADING:SPEED[@TICK]]...\n"
     "       [--collide] [--plus1] [--minus1] [--training] [--strokelimit N]\n"
     "       [--nextplayer sequential|farthest] [--startplayer lifo|fifo|random]\n"
     "       [--sound] [--ticks N] [--trace]\n";
@@ -100,79 +101,106 @@ std::optional<Putt> toPutt(std::string_view text, int players) {
 // An option whose text `parse` turns into the value `store` receives; the text is checked
 // first, so that a bad one is reported as "--name: takes <takes>, not '<text>'".
 template <typename Parse, typename Store>
-CLI::Option* addValue(CLI::App& app, const std::string& name, const std::string& typeName, const std::string& takes,
-                      const std::string& description, Parse parse, Store store) {
+CLI::Option* addValue(CLI::App& app, const std::string& name, const std::string& typeName,
+                      const std::string& takes, const std::string& description, Parse parse,
+                      Store store) {
     return app
-        .add_option_function<std::string>(name, [parse, store](const std::string& text) { store(*parse(text)); },
-                                          description)
+        .add_option_function<std::string>(
+            name, [parse, store](const std::string& text) { store(*parse(text)); }, description)
         ->type_name(typeName)
-        ->check(cli::takes(takes, [parse](const std::string& text) { return parse(text).has_value(); }));
+        ->check(cli::takes(takes,
+                           [parse](const std::string& text) { return parse(text).has_value(); }));
 }
 
 // Every option of orbigolf-sim. Ball and putt texts wait for the final player count.
-void declareOptions(CLI::App& app, Options& o, std::vector<std::string>& balls, std::vector<std::string>& putts) {
-    app.add_option("HOLEFILE", o.holeFile, "hole file to play (a missing one plays the default hole)")
+void declareOptions(CLI::App& app, Options& o, std::vector<std::string>& balls,
+                    std::vector<std::string>& putts) {
+    app.add_option("HOLEFILE", o.holeFile,
+                   "hole file to play (a missing one plays the default hole)")
         ->required()
         ->type_name("");
-    addValue(app, "--players", "N", "1 to 4", "number of players (1)", [](const std::string& t) { return toInt(t, 1, 4); },
-             [&o](int64_t n) { o.players = static_cast<int>(n); });
-    addValue(app, "--seed", "S", "an unsigned 64-bit number", "seed of the random generator (1)", toUnsigned,
-             [&o](uint64_t n) { o.seed = n; });
-    addValue(app, "--substeps", "1|2|4", "1, 2 or 4", "motion passes per tick (1)",
-             [](const std::string& t) {
-                 const auto n = toInt(t, 1, 4);
-                 return n && *n != 3 ? n : std::nullopt;
-             },
-             [&o](int64_t n) { o.substeps = static_cast<int>(n); });
+    addValue(
+        app, "--players", "N", "1 to 4", "number of players (1)",
+        [](const std::string& t) { return toInt(t, 1, 4); },
+        [&o](int64_t n) { o.players = static_cast<int>(n); });
+    addValue(app, "--seed", "S", "an unsigned 64-bit number", "seed of the random generator (1)",
+             toUnsigned, [&o](uint64_t n) { o.seed = n; });
+    addValue(
+        app, "--substeps", "1|2|4", "1, 2 or 4", "motion passes per tick (1)",
+        [](const std::string& t) {
+            const auto n = toInt(t, 1, 4);
+            return n && *n != 3 ? n : std::nullopt;
+        },
+        [&o](int64_t n) { o.substeps = static_cast<int>(n); });
     addValue(app, "--course-size", "WxH", "WxH", "course size in pixels (1600x1200)", toSize,
              [&o](std::pair<int32_t, int32_t> size) {
                  o.courseWidth = size.first;
                  o.courseHeight = size.second;
              });
-    app.add_option_function<std::string>("--hole-name", [&o](const std::string& name) { o.holeName = name; },
-                                          "hole name (the hole file's name without its extension)")
+    app.add_option_function<std::string>(
+           "--hole-name", [&o](const std::string& name) { o.holeName = name; },
+           "hole name (the hole file's name without its extension)")
         ->type_name("NAME");
     app.add_option("--ball", balls, "places player P's ball at (X, Y) after hole set-up")
         ->type_name("P:X:Y")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->check(cli::takes("P:X:Y", [](const std::string& t) { return toBall(t, 4).has_value(); }));
-    app.add_option("--putt", putts, "player P strokes at HEADING (256 to a turn) with SPEED at TICK (1)")
+    app.add_option("--putt", putts,
+                   "player P strokes at HEADING (256 to a turn) with SPEED at TICK (1)")
         ->type_name("P:HEADING:SPEED[@TICK]")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-        ->check(cli::takes("P:HEADING:SPEED[@TICK]", [](const std::string& t) { return toPutt(t, 4).has_value(); }));
-    app.add_flag_callback("--collide", [&o] { o.rules.collide = true; }, "balls collide");
-    app.add_flag_callback("--plus1", [&o] { o.rules.plus1 = true; }, "a bonus stroke on collision");
-    app.add_flag_callback("--minus1", [&o] { o.rules.minus1 = true; }, "a penalty stroke for water and falling off");
-    app.add_flag_callback("--training", [&o] { o.rules.training = true; }, "training game");
-    addValue(app, "--strokelimit", "N", "a whole number", "stroke limit (9)",
-             [](const std::string& t) { return toInt(t, INT32_MIN, INT32_MAX).has_value() ? std::optional(t) : std::nullopt; },
-             [&o](const std::string& t) { o.rules.strokelimit = t; });
-    addValue(app, "--nextplayer", "sequential|farthest", "sequential or farthest", "who plays next (sequential)",
-             [](const std::string& t) -> std::optional<NextPlayerRule> {
-                 if (t == "sequential") return NextPlayerRule::Sequential;
-                 if (t == "farthest") return NextPlayerRule::FarthestFromHole;
-                 return std::nullopt;
-             },
-             [&o](NextPlayerRule r) { o.rules.nextplayer = r; });
-    addValue(app, "--startplayer", "lifo|fifo|random", "lifo, fifo or random", "who starts a hole (lifo)",
-             [](const std::string& t) -> std::optional<StartPlayerRule> {
-                 if (t == "lifo") return StartPlayerRule::Lifo;
-                 if (t == "fifo") return StartPlayerRule::Fifo;
-                 if (t == "random") return StartPlayerRule::Random;
-                 return std::nullopt;
-             },
-             [&o](StartPlayerRule r) { o.rules.startplayer = r; });
-    app.add_flag_callback("--sound", [&o] { o.sound = true; }, "sound switched on, as the rules see it (nothing is heard)");
-    addValue(app, "--ticks", "N", "a whole number of 0 or more", "ticks to play (2000)",
-             [](const std::string& t) { return toInt(t, 0, INT64_MAX); }, [&o](int64_t n) { o.ticks = n; });
-    app.add_flag_callback("--trace", [&o] { o.trace = true; }, "one line per player after every tick");
+        ->check(cli::takes("P:HEADING:SPEED[@TICK]",
+                           [](const std::string& t) { return toPutt(t, 4).has_value(); }));
+    app.add_flag_callback(
+        "--collide", [&o] { o.rules.collide = true; }, "balls collide");
+    app.add_flag_callback(
+        "--plus1", [&o] { o.rules.plus1 = true; }, "a bonus stroke on collision");
+    app.add_flag_callback(
+        "--minus1", [&o] { o.rules.minus1 = true; }, "a penalty stroke for water and falling off");
+    app.add_flag_callback(
+        "--training", [&o] { o.rules.training = true; }, "training game");
+    addValue(
+        app, "--strokelimit", "N", "a whole number", "stroke limit (9)",
+        [](const std::string& t) {
+            return toInt(t, INT32_MIN, INT32_MAX).has_value() ? std::optional(t) : std::nullopt;
+        },
+        [&o](const std::string& t) { o.rules.strokelimit = t; });
+    addValue(
+        app, "--nextplayer", "sequential|farthest", "sequential or farthest",
+        "who plays next (sequential)",
+        [](const std::string& t) -> std::optional<NextPlayerRule> {
+            if (t == "sequential") return NextPlayerRule::Sequential;
+            if (t == "farthest") return NextPlayerRule::FarthestFromHole;
+            return std::nullopt;
+        },
+        [&o](NextPlayerRule r) { o.rules.nextplayer = r; });
+    addValue(
+        app, "--startplayer", "lifo|fifo|random", "lifo, fifo or random",
+        "who starts a hole (lifo)",
+        [](const std::string& t) -> std::optional<StartPlayerRule> {
+            if (t == "lifo") return StartPlayerRule::Lifo;
+            if (t == "fifo") return StartPlayerRule::Fifo;
+            if (t == "random") return StartPlayerRule::Random;
+            return std::nullopt;
+        },
+        [&o](StartPlayerRule r) { o.rules.startplayer = r; });
+    app.add_flag_callback(
+        "--sound", [&o] { o.sound = true; },
+        "sound switched on, as the rules see it (nothing is heard)");
+    addValue(
+        app, "--ticks", "N", "a whole number of 0 or more", "ticks to play (2000)",
+        [](const std::string& t) { return toInt(t, 0, INT64_MAX); },
+        [&o](int64_t n) { o.ticks = n; });
+    app.add_flag_callback(
+        "--trace", [&o] { o.trace = true; }, "one line per player after every tick");
 }
 
 }  // namespace
 
-std::optional<int> parseCommandLine(int argc, const char* const* argv, Options& options, std::ostream& out,
-                                    std::ostream& err) {
-    cli::CommandLine cl("orbigolf-sim", "Plays one hole headlessly and prints the balls as JSON lines.", kUsage);
+std::optional<int> parseCommandLine(int argc, const char* const* argv, Options& options,
+                                    std::ostream& out, std::ostream& err) {
+    cli::CommandLine cl("orbigolf-sim",
+                        "Plays one hole headlessly and prints the balls as JSON lines.", kUsage);
     Options o;
     std::vector<std::string> balls;
     std::vector<std::string> putts;
@@ -181,12 +209,16 @@ std::optional<int> parseCommandLine(int argc, const char* const* argv, Options& 
 
     for (const std::string& text : balls) {
         const auto ball = toBall(text, o.players);
-        if (!ball) return cl.fail("--ball: player " + text.substr(0, text.find(':')) + " is not in the game", err);
+        if (!ball)
+            return cl.fail(
+                "--ball: player " + text.substr(0, text.find(':')) + " is not in the game", err);
         o.balls.push_back(*ball);
     }
     for (const std::string& text : putts) {
         const auto putt = toPutt(text, o.players);
-        if (!putt) return cl.fail("--putt: player " + text.substr(0, text.find(':')) + " is not in the game", err);
+        if (!putt)
+            return cl.fail(
+                "--putt: player " + text.substr(0, text.find(':')) + " is not in the game", err);
         o.putts.push_back(*putt);
     }
     options = std::move(o);
