@@ -6,7 +6,6 @@
 
 #include "media/dib.h"
 #include "media/dib_internal.h"
-#include "media/file_read.h"
 
 namespace orbigolf::media {
 
@@ -170,32 +169,41 @@ void decodePlain(ByteView b, size_t at, const Layout& l, const std::vector<Rgb>&
     const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
     auto indexed = [&](uint32_t i) { return i < pal.size() ? pal[i] : Rgb{0}; };
 
-    for (int32_t y = 0; y < hgt; ++y) {
-        const int32_t srcRow = h.topDown ? y : hgt - 1 - y;
-        const size_t row = at + size_t(rowBytes) * size_t(srcRow);
-        Rgb* dst = &out.pixels[size_t(y) * size_t(w)];
-        for (int32_t x = 0; x < w; ++x) {
-            switch (bpp) {
-                case 1: dst[x] = indexed((b[row + size_t(x) / 8] >> (7 - x % 8)) & 1); break;
-                case 4: dst[x] = indexed((b[row + size_t(x) / 2] >> (x % 2 ? 0 : 4)) & 0x0F); break;
-                case 8: dst[x] = indexed(b[row + size_t(x)]); break;
-                case 24: {
-                    const size_t p = row + size_t(x) * 3;
-                    dst[x] = makeRgb(b[p + 2], b[p + 1], b[p]);
-                    break;
-                }
-                case 16: {
-                    const uint32_t px = u16At(b, row + size_t(x) * 2);
-                    dst[x] = makeRgb(red(px), green(px), blue(px));
-                    break;
-                }
-                default: {
-                    const uint32_t px = u32At(b, row + size_t(x) * 4);
-                    dst[x] = makeRgb(red(px), green(px), blue(px));
-                    break;
-                }
-            }
+    // Each depth has its own loop over the rows, so no pixel goes through the choice.
+    auto rows = [&](auto pixelAt) {
+        for (int32_t y = 0; y < hgt; ++y) {
+            const int32_t srcRow = h.topDown ? y : hgt - 1 - y;
+            const size_t row = at + size_t(rowBytes) * size_t(srcRow);
+            Rgb* dst = &out.pixels[size_t(y) * size_t(w)];
+            for (int32_t x = 0; x < w; ++x) dst[x] = pixelAt(row, x);
         }
+    };
+    switch (bpp) {
+        case 1:
+            rows([&](size_t row, int32_t x) { return indexed((b[row + size_t(x) / 8] >> (7 - x % 8)) & 1); });
+            break;
+        case 4:
+            rows([&](size_t row, int32_t x) { return indexed((b[row + size_t(x) / 2] >> (x % 2 ? 0 : 4)) & 0x0F); });
+            break;
+        case 8: rows([&](size_t row, int32_t x) { return indexed(b[row + size_t(x)]); }); break;
+        case 24:
+            rows([&](size_t row, int32_t x) {
+                const size_t p = row + size_t(x) * 3;
+                return makeRgb(b[p + 2], b[p + 1], b[p]);
+            });
+            break;
+        case 16:
+            rows([&](size_t row, int32_t x) {
+                const uint32_t px = u16At(b, row + size_t(x) * 2);
+                return makeRgb(red(px), green(px), blue(px));
+            });
+            break;
+        default:
+            rows([&](size_t row, int32_t x) {
+                const uint32_t px = u32At(b, row + size_t(x) * 4);
+                return makeRgb(red(px), green(px), blue(px));
+            });
+            break;
     }
 }
 
@@ -218,13 +226,8 @@ Bitmap decodePixels(ByteView b, const Layout& l, size_t pixelsAt) {
         if (int64_t{out.width} * out.height > maxRlePixels(available)) {
             fault("the picture is too large for its compressed data");
         }
-        std::vector<uint8_t> indices;
-        decodeRle(b.subspan(pixelsAt <= b.size() ? pixelsAt : b.size()),
-                  h.compression == kRle8 ? 8 : 4, out.width, out.height, indices);
-        out.pixels.resize(indices.size());
-        for (size_t i = 0; i < indices.size(); ++i) {
-            out.pixels[i] = indices[i] < out.palette.size() ? out.palette[indices[i]] : Rgb{0};
-        }
+        decodeRle(b.subspan(pixelsAt <= b.size() ? pixelsAt : b.size()), h.compression == kRle8 ? 8 : 4,
+                  out.width, out.height, out.palette, out.pixels);
         return out;
     }
     out.pixels.assign(size_t(out.width) * size_t(out.height), 0);

@@ -19,9 +19,11 @@ struct DibFault {
 using platform::u16At;
 using platform::u32At;
 
-// RLE8 (bits 8) or RLE4 (bits 4) into indices, bottom-up rows already flipped to top-down
-// order in out (width x height). Pixels the stream never sets keep index 0. Runs past the
-// right edge are cut; data past the last row or a stream cut short ends the decoding.
-void decodeRle(ByteView rle, int bits, int32_t width, int32_t height, std::vector<uint8_t>& out);
+// RLE8 (bits 8) or RLE4 (bits 4) into colours of `palette` (black past its end), bottom-up
+// rows already flipped to top-down order in out (width x height). Pixels the stream never
+// sets keep colour index 0. Runs past the right edge are cut; data past the last row or a
+// stream cut short ends the decoding.
+void decodeRle(ByteView rle, int bits, int32_t width, int32_t height, const std::vector<Rgb>& palette,
+               std::vector<Rgb>& out);
 
 }  // namespace orbigolf::media::dib_detail

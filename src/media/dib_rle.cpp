@@ -2,14 +2,16 @@
 
 namespace orbigolf::media::dib_detail {
 
-void decodeRle(ByteView rle, int bits, int32_t width, int32_t height, std::vector<uint8_t>& out) {
-    out.assign(size_t(width) * size_t(height), 0);
+void decodeRle(ByteView rle, int bits, int32_t width, int32_t height, const std::vector<Rgb>& palette,
+               std::vector<Rgb>& out) {
+    auto colour = [&](uint8_t index) { return index < palette.size() ? palette[index] : Rgb{0}; };
+    out.assign(size_t(width) * size_t(height), colour(0));
     int64_t x = 0;
     int64_t row = 0;  // counted from the bottom
     size_t pos = 0;
     auto put = [&](uint8_t index) {
         if (x < width && row < height) {
-            out[size_t(height - 1 - row) * size_t(width) + size_t(x)] = index;
+            out[size_t(height - 1 - row) * size_t(width) + size_t(x)] = colour(index);
         }
         ++x;
     };

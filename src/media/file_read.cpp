@@ -1,4 +1,4 @@
-#include "media/file_read.h"
+#include "media/media_error.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -71,7 +71,9 @@ std::optional<std::string> readInto(const std::string& requested, size_t maxByte
     return std::nullopt;
 }
 
-std::string cannotOpen(const std::string& fileName) { return "Cannot open file " + fileName; }
+std::string cannotOpen(const std::string& fileName) {
+    return "Cannot open file " + fileName;
+}
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -81,11 +83,13 @@ struct FileCloser {
 
 Bytes readFileBytes(const std::string& fileName, size_t maxBytes) {
     Bytes out;
-    if (auto why = readInto(fileName, maxBytes, out)) throw FileError(cannotOpen(fileName), std::move(*why));
+    if (auto why = readInto(fileName, maxBytes, out))
+        throw FileError(cannotOpen(fileName), std::move(*why));
     return out;
 }
 
-std::optional<std::string> readFileText(const std::string& fileName, size_t maxBytes, std::string* whyNot) {
+std::optional<std::string> readFileText(const std::string& fileName, size_t maxBytes,
+                                        std::string* whyNot) {
     std::string out;
     if (auto why = readInto(fileName, maxBytes, out)) {
         if (whyNot != nullptr) *whyNot = cannotOpen(fileName) + ": " + *why;
@@ -101,7 +105,8 @@ void writeFileBytes(const std::string& fileName, ByteView bytes) {
         std::unique_ptr<std::FILE, FileCloser> f(std::fopen(tmp.c_str(), "wb"));
         if (!f) {
             error = errno;
-        } else if ((!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) ||
+        } else if ((!bytes.empty() &&
+                    std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) ||
                    std::fflush(f.get()) != 0) {
             error = errno != 0 ? errno : EIO;
         }

@@ -1,7 +1,6 @@
 #include "media/picture_list_file.h"
 
 #include "media/component_stream.h"
-#include "media/file_read.h"
 #include "media/list_stream_common.h"
 #include "platform/byte_order.h"
 

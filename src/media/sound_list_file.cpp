@@ -1,4 +1,3 @@
-#include "media/file_read.h"
 #include "media/sound_list_file.h"
 
 #include "media/component_stream.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "media/file_read.h"
+#include "media/media_error.h"
 
 namespace orbigolf {
 

@@ -8,7 +8,9 @@
 
 namespace orbigolf::platform {
 
-constexpr char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+constexpr char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
 
 inline std::string asciiLower(std::string_view s) {
     std::string out(s);

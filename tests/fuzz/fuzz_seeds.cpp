@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "media/component_stream.h"
-#include "media/file_read.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "platform/byte_order.h"

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "corpus_test_support.h"
-#include "media/file_read.h"
 #include "media/wave.h"
 
 namespace orbigolf::media {

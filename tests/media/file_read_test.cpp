@@ -1,7 +1,7 @@
 // Whole-file reading: names in any letter case, and every kind of path that is not a
 // readable regular file refused at once with a reason.
 
-#include "media/file_read.h"
+#include "media/media_error.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -66,7 +66,8 @@ TEST_F(FileRead, ReadsTextAndBytesUpToTheCap) {
     writeFileBytes(path("a.hole"), Bytes{'[', 'x', ']', '\n', 0, 0xFF});
     EXPECT_EQ(readFileText(path("A.HOLE")), std::string("[x]\n\0\xFF", 6));
     EXPECT_EQ(readFileBytes(path("a.hole"), 6).size(), 6u);
-    EXPECT_EQ(whyNot(path("a.hole"), 5), "Cannot open file " + path("a.hole") + ": larger than 5 bytes");
+    EXPECT_EQ(whyNot(path("a.hole"), 5),
+              "Cannot open file " + path("a.hole") + ": larger than 5 bytes");
     writeFileBytes(path("empty"), Bytes{});
     EXPECT_EQ(readFileText(path("empty"), 0), "");
     // A file the system reports as empty but which has content is still read whole.
@@ -85,7 +86,8 @@ TEST_F(FileRead, RefusesWhatIsNotARegularFileAtOnce) {
     if (::geteuid() != 0) {
         writeFileBytes(path("secret"), Bytes{1});
         fs::permissions(path("secret"), fs::perms::none);
-        EXPECT_EQ(whyNot(path("secret")), "Cannot open file " + path("secret") + ": Permission denied");
+        EXPECT_EQ(whyNot(path("secret")),
+                  "Cannot open file " + path("secret") + ": Permission denied");
     }
 }
 
@@ -98,7 +100,8 @@ TEST_F(FileRead, WritingReplacesTheFileWhole) {
         writeFileBytes(path("no/such/folder/f"), Bytes{1});
         ADD_FAILURE();
     } catch (const FileError& e) {
-        EXPECT_EQ(e.describe(), "Cannot create file " + path("no/such/folder/f") + ": no such file or folder");
+        EXPECT_EQ(e.describe(),
+                  "Cannot create file " + path("no/such/folder/f") + ": no such file or folder");
     }
 }
 

@@ -1,4 +1,3 @@
-#include "media/file_read.h"
 #include "media/image_list.h"
 
 #include <gtest/gtest.h>

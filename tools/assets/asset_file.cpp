@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "media/component_stream.h"
-#include "media/file_read.h"
+#include "media/media_error.h"
 #include "platform/ascii_case.h"
 
 namespace orbigolf::assets {

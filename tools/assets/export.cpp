@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "media/file_read.h"
+#include "media/media_error.h"
 #include "png_file.h"
 
 namespace orbigolf::assets {

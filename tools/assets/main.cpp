@@ -12,7 +12,7 @@
 #include "command_line.h"
 #include "export.h"
 #include "info.h"
-#include "media/file_read.h"
+#include "media/media_error.h"
 #include "png_file.h"
 #include "show.h"
 
@@ -47,7 +47,8 @@ struct Arguments {
 
 // Every command and option of orbigolf-assets; each command sets `command` to what it does.
 void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function<int()>& command) {
-    CLI::App* info = cl.addSubcommand("info", "what the file holds", "usage: orbigolf-assets info FILE [--json]\n");
+    CLI::App* info = cl.addSubcommand("info", "what the file holds",
+                                      "usage: orbigolf-assets info FILE [--json]\n");
     info->add_option("FILE", a.file, "the file")->required()->type_name("");
     info->add_flag("--json", a.json, "one JSON object instead of text lines");
     info->final_callback([&] {
@@ -59,11 +60,13 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
         };
     });
 
-    CLI::App* png = cl.addSubcommand("png", "a bitmap, or an item of a picture list, as an RGB PNG with the exact colours",
-                                     "usage: orbigolf-assets png FILE OUT.png [ITEM]\n");
+    CLI::App* png = cl.addSubcommand(
+        "png", "a bitmap, or an item of a picture list, as an RGB PNG with the exact colours",
+        "usage: orbigolf-assets png FILE OUT.png [ITEM]\n");
     png->add_option("FILE", a.file, "the file")->required()->type_name("");
     png->add_option("OUT.png", a.out, "the PNG to write")->required()->type_name("");
-    png->add_option("ITEM", a.item, "item of a picture list: its position from 0 or its name (0)")->type_name("");
+    png->add_option("ITEM", a.item, "item of a picture list: its position from 0 or its name (0)")
+        ->type_name("");
     png->final_callback([&] {
         command = [&a] {
             const AssetFile file = readAssetFile(a.file);
@@ -73,22 +76,29 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
         };
     });
 
-    CLI::App* exp = cl.addSubcommand("export", "every picture as NNN-name.png, every sound as NNN-name.wav",
-                                     "usage: orbigolf-assets export FILE OUTDIR\n");
+    CLI::App* exp =
+        cl.addSubcommand("export", "every picture as NNN-name.png, every sound as NNN-name.wav",
+                         "usage: orbigolf-assets export FILE OUTDIR\n");
     exp->add_option("FILE", a.file, "a picture or sound list")->required()->type_name("");
-    exp->add_option("OUTDIR", a.out, "the folder to write into (made when missing)")->required()->type_name("");
+    exp->add_option("OUTDIR", a.out, "the folder to write into (made when missing)")
+        ->required()
+        ->type_name("");
     exp->final_callback([&] {
         command = [&a] {
-            for (const auto& path : exportItems(readAssetFile(a.file), a.out)) std::printf("%s\n", path.c_str());
+            for (const auto& path : exportItems(readAssetFile(a.file), a.out))
+                std::printf("%s\n", path.c_str());
             return 0;
         };
     });
 
-    CLI::App* show = cl.addSubcommand("show", "shows the pictures with their frame grid, or plays the sounds",
-                                      "usage: orbigolf-assets show FILE [--windowed]\n");
+    CLI::App* show =
+        cl.addSubcommand("show", "shows the pictures with their frame grid, or plays the sounds",
+                         "usage: orbigolf-assets show FILE [--windowed]\n");
     show->add_option("FILE", a.file, "the file")->required()->type_name("");
     show->add_flag("--windowed", a.windowed, "in a window instead of full screen");
-    show->final_callback([&] { command = [&a] { return showAssetFile(readAssetFile(a.file), a.file, a.windowed); }; });
+    show->final_callback([&] {
+        command = [&a] { return showAssetFile(readAssetFile(a.file), a.file, a.windowed); };
+    });
 
     cl.app().require_subcommand(1);
 }
@@ -96,7 +106,8 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
 }  // namespace
 
 int main(int argc, char** argv) {
-    orbigolf::cli::CommandLine cl("orbigolf-assets", "Inspects and converts the game's data files.", kUsage);
+    orbigolf::cli::CommandLine cl("orbigolf-assets", "Inspects and converts the game's data files.",
+                                  kUsage);
     Arguments args;
     std::function<int()> command;
     declareCommands(cl, args, command);

@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "media/file_read.h"
+#include "media/media_error.h"
 
 namespace orbigolf::assets {
 

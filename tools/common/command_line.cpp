@@ -26,7 +26,8 @@ CommandLine::CommandLine(std::string tool, const std::string& description, std::
     app_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
-CLI::App* CommandLine::addSubcommand(const std::string& name, const std::string& description, std::string usage) {
+CLI::App* CommandLine::addSubcommand(const std::string& name, const std::string& description,
+                                     std::string usage) {
     CLI::App* sub = app_.add_subcommand(name, description);
     sub->formatter(formatter_);
     sub->allow_extras();
@@ -54,7 +55,8 @@ bool asksForHelp(int argc, const char* const* argv) {
 
 }  // namespace
 
-std::optional<int> CommandLine::parse(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+std::optional<int> CommandLine::parse(int argc, const char* const* argv, std::ostream& out,
+                                      std::ostream& err) {
     std::optional<std::string> error;
     try {
         app_.parse(argc, argv);

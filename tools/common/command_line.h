@@ -26,11 +26,13 @@ public:
     CLI::App& app() { return app_; }
 
     // A subcommand with its own synopsis for its --help.
-    CLI::App* addSubcommand(const std::string& name, const std::string& description, std::string usage);
+    CLI::App* addSubcommand(const std::string& name, const std::string& description,
+                            std::string usage);
 
     // Parses the arguments. Returns the exit status when the program is to stop at once (0
     // after --help, 2 after an error, both reported), nothing when it is to go on.
-    std::optional<int> parse(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+    std::optional<int> parse(int argc, const char* const* argv, std::ostream& out,
+                             std::ostream& err);
 
     // For a tool's own checks after parsing: reports the error as parse does, returns 2.
     int fail(const std::string& what, std::ostream& err) const;

@@ -42,7 +42,9 @@ void write(const Json& v, std::string& out) {
             out += buf;
             break;
         }
-        default: out += v.dump(); break;
+        default:
+            out += v.dump();
+            break;
     }
 }
 

@@ -16,7 +16,7 @@
 #include "content_set.h"
 #include "font_faces.h"
 #include "holes/hole_build.h"
-#include "media/file_read.h"
+#include "media/media_error.h"
 #include "preview.h"
 
 #ifndef ORBIGOLF_CONTENT_SOURCES
@@ -33,7 +33,9 @@ constexpr const char* kUsage =
     "       orbigolf-content holes-review OUTDIR [SOURCE...]\n";
 
 // CLI11's check without its note in the help text.
-CLI::Validator existingFolder() { return CLI::Validator(CLI::ExistingDirectory).description(""); }
+CLI::Validator existingFolder() {
+    return CLI::Validator(CLI::ExistingDirectory).description("");
+}
 
 struct Arguments {
     std::string sources = ORBIGOLF_CONTENT_SOURCES;
@@ -78,19 +80,24 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
         }
     };
 
-    CLI::App* sheet = cl.addSubcommand("sheet", "draws a review sheet of every picture of a built set",
-                                       "usage: orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n");
+    CLI::App* sheet =
+        cl.addSubcommand("sheet", "draws a review sheet of every picture of a built set",
+                         "usage: orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n");
     sheet->add_option("CONTENTDIR", a.contentDir, "a built content set")
         ->required()
         ->type_name("")
         ->check(existingFolder());
     sheet->add_option("SHEET.png", a.png, "the picture to write")->required()->type_name("");
-    sheet->add_option("FILTER", a.filter, "only the items whose title holds this text")->type_name("");
+    sheet->add_option("FILTER", a.filter, "only the items whose title holds this text")
+        ->type_name("");
     sheet->add_option("ZOOM", a.zoom, "frames enlarged this many times, 1 to 16 (1)")
         ->type_name("")
         ->check(CLI::Validator(CLI::Range(1, 16)).description(""));
-    sheet->final_callback(
-        [&] { command = [&a] { orbigolf::content::drawContactSheet(a.contentDir, a.png, a.filter, a.zoom); }; });
+    sheet->final_callback([&] {
+        command = [&a] {
+            orbigolf::content::drawContactSheet(a.contentDir, a.png, a.filter, a.zoom);
+        };
+    });
 
     CLI::App* preview = cl.addSubcommand("preview", "draws mock game screens from a built set",
                                          "usage: orbigolf-content preview CONTENTDIR OUT.png\n");
@@ -99,7 +106,8 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
         ->type_name("")
         ->check(existingFolder());
     preview->add_option("OUT.png", a.png, "the picture to write")->required()->type_name("");
-    preview->final_callback([&] { command = [&a] { orbigolf::content::drawPreview(a.contentDir, a.png); }; });
+    preview->final_callback(
+        [&] { command = [&a] { orbigolf::content::drawPreview(a.contentDir, a.png); }; });
 
     CLI::App* review = cl.addSubcommand("holes-review", "draws each hole plain, with its areas outlined, its foreground and its card",
                                         "usage: orbigolf-content holes-review OUTDIR [SOURCE...]\n");
@@ -120,12 +128,14 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
 }  // namespace
 
 int main(int argc, char** argv) {
-    orbigolf::cli::CommandLine cl("orbigolf-content", "Builds the free content set of the game.", kUsage);
+    orbigolf::cli::CommandLine cl("orbigolf-content", "Builds the free content set of the game.",
+                                  kUsage);
     Arguments args;
     std::function<void()> command;
     declareCommands(cl, args, command);
     if (const auto status = cl.parse(argc, argv, std::cout, std::cerr)) return *status;
-    if (cl.app().get_subcommands().empty() && args.outDir.empty()) return cl.fail("OUTDIR is required", std::cerr);
+    if (cl.app().get_subcommands().empty() && args.outDir.empty())
+        return cl.fail("OUTDIR is required", std::cerr);
     try {
         command();
         return 0;

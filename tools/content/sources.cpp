@@ -3,7 +3,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "media/file_read.h"
+#include "media/media_error.h"
 
 namespace orbigolf::content {
 

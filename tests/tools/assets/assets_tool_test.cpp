@@ -13,7 +13,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "media/file_read.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 

@@ -27,8 +27,9 @@ struct Result {
 class Tools : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("orbigolf_tools_" + std::to_string(getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() /
+               ("orbigolf_tools_" + std::to_string(getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -44,8 +45,9 @@ protected:
     // The tool run in the scratch folder, with a time limit so that a hang fails the test.
     Result run(const std::string& tool, const std::string& args) const {
         const fs::path out = dir_ / "stdout.txt", err = dir_ / "stderr.txt";
-        const std::string cmd = "cd '" + dir_.string() + "' && timeout 60 '" ORBIGOLF_TOOL_DIR "/" + tool + "' " + args +
-                                " >'" + out.string() + "' 2>'" + err.string() + "'";
+        const std::string cmd = "cd '" + dir_.string() + "' && timeout 60 '" ORBIGOLF_TOOL_DIR "/" +
+                                tool + "' " + args + " >'" + out.string() + "' 2>'" + err.string() +
+                                "'";
         const int raw = std::system(cmd.c_str());
         Result r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -59,7 +61,8 @@ protected:
     // What the scratch folder holds besides the captured output.
     std::vector<std::string> madeFiles() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(dir_))
+            names.push_back(e.path().filename().string());
         return names;
     }
 
@@ -78,14 +81,16 @@ TEST_F(Tools, HelpGoesToStandardOutputWithStatusZero) {
             EXPECT_EQ(r.status, 0) << tool << " " << flag;
             EXPECT_EQ(r.err, "") << tool;
             EXPECT_NE(r.out.find("usage: " + tool + " "), std::string::npos) << r.out;
-            for (const std::string& m : mentions) EXPECT_NE(r.out.find(m), std::string::npos) << tool << " lacks " << m;
+            for (const std::string& m : mentions)
+                EXPECT_NE(r.out.find(m), std::string::npos) << tool << " lacks " << m;
         }
     }
     // Help wins over missing arguments, and commands have their own.
     EXPECT_EQ(run("orbigolf-sim", "--players 9 --help").status, 0);
     const Result info = run("orbigolf-assets", "info --help");
     EXPECT_EQ(info.status, 0);
-    EXPECT_NE(info.out.find("usage: orbigolf-assets info FILE [--json]"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("usage: orbigolf-assets info FILE [--json]"), std::string::npos)
+        << info.out;
     EXPECT_NE(info.out.find("--json"), std::string::npos);
     EXPECT_NE(run("orbigolf-content", "sheet --help").out.find("FILTER"), std::string::npos);
     // Nothing is built or written.
@@ -127,8 +132,10 @@ TEST_F(Tools, ValuesAndArgumentsAreCheckedBeforeAnythingIsDone) {
         {"orbigolf-assets", "png x.dxg", "OUT.png is required"},
         {"orbigolf-content", "", "OUTDIR is required"},
         {"orbigolf-content", "out more", "unexpected argument 'more'"},
-        {"orbigolf-content", "--sources /no/such/folder out", "--sources: Directory does not exist: /no/such/folder"},
-        {"orbigolf-content", "sheet /no/such/folder s.png", "CONTENTDIR: Directory does not exist: /no/such/folder"},
+        {"orbigolf-content", "--sources /no/such/folder out",
+         "--sources: Directory does not exist: /no/such/folder"},
+        {"orbigolf-content", "sheet /no/such/folder s.png",
+         "CONTENTDIR: Directory does not exist: /no/such/folder"},
         {"orbigolf-content", "sheet . s.png all 0", "ZOOM: Value 0 not in range 1 to 16"},
     };
     for (const Case& c : cases) {

@@ -7,7 +7,7 @@
 #include "game/hit_tests.h"
 #include "game/hole_setup.h"
 #include "holes/hole_pictures.h"
-#include "media/file_read.h"
+#include "media/media_error.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "sources.h"

@@ -6,7 +6,7 @@
 
 #include "game/hole_file.h"
 #include "game/ini_file.h"
-#include "media/file_read.h"
+#include "media/media_error.h"
 #include "sources.h"
 
 namespace orbigolf::content {
