@@ -1,5 +1,6 @@
 #include "game/hole_file.h"
 
+#include "game/area_kinds.h"
 #include "game/geometry.h"
 #include "game/ini_file.h"
 
@@ -72,7 +73,7 @@ void readHole(GameState& s, const IniFile& ini) {
     for (int n = 1; n <= kMaxAreas; ++n) {
         arearec& a = s.areas[n];
         readArea(ini, n, a);
-        if (a.kind == 5) {
+        if (a.kind == area::kCup) {
             s.cupX = a.x1;
             s.cupY = a.y1;
             s.nextHole = a.comment;

@@ -176,7 +176,8 @@ TEST(BallRules, DepthOrderIsTakenOnceBeforeAnyBallIsHandled) {
     playerrec& back = placeBall(s, 2, 400, 300, 0, 0.5);  // deep in the cup
     back.holed = 1;
     back.z = -46;
-    ballRulesPassAll(s, Rules{}, fx);
+    HeadlessStage stage;
+    ballStep(s, Rules{}, fx, stage);
     EXPECT_FALSE(front.sunk);
     EXPECT_GT(front.y, 580);
     EXPECT_FALSE(back.inPlay);  // still visited after ball 1 moved behind it
@@ -401,7 +402,7 @@ TEST(HoleSetUp, OnlyTheStartPlayerIsInPlayAndFixedSpritesFollowTheHoleName) {
     setUpHoleState(s, Rules{});
     EXPECT_EQ(s.screenMode, 2);
     for (int p = 1; p <= 4; ++p) EXPECT_EQ(s.playerRecs[p].inPlay != 0, p == 2);
-    EXPECT_TRUE(s.playerRecs[1].piped && !s.playerRecs[1].holed);
+    EXPECT_TRUE(!s.playerRecs[1].piped && !s.playerRecs[1].holed);
     EXPECT_EQ(s.sprites[33].x, 0);
     EXPECT_TRUE(s.sprites[38].x == 520 && s.sprites[38].blend == -220 && s.sprites[38].tick == 7);
     EXPECT_TRUE(s.sprites[38].keep);

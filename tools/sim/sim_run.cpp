@@ -3,12 +3,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "game/ball_motion.h"
 #include "game/hole_file.h"
 #include "game/hole_setup.h"
-#include "game/holing.h"
-#include "game/sprite_slots.h"
 #include "game/stroke.h"
+#include "game/tick.h"
 
 namespace orbigolf::sim {
 
@@ -59,10 +57,9 @@ void runTick(GameState& s, const Options& o, int64_t tick, Effects& fx) {
     for (const Putt& putt : o.putts) {
         if (putt.tick == tick) strike(s, putt, fx);
     }
-    simulateBalls(s, o.rules, fx);
     // Without a picture list every picture counts as one frame.
-    advanceSpriteSlots(s, [](int32_t) { return 1; });
-    ballRulesPassAll(s, o.rules, fx);
+    HeadlessStage stage;
+    simulationTick(s, o.rules, fx, stage);
 }
 
 void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int player, bool final) {
