@@ -9,8 +9,8 @@ namespace orbigolf {
 using platform::BlendMode;
 using platform::Rect;
 
-void drawCoursePicture(platform::Display& d, const GameState& s, const GamePictures& p, bool uncovered) {
-    if (uncovered) d.fill(0);
+void drawCoursePicture(platform::Display& d, const GameState& s, const GamePictures& p) {
+    if (s.courseWidth < d.width() || s.courseHeight < d.height()) d.fill(0);
     if (const platform::Picture* course = pictureOf(p.course, 0)) d.drawFrame(*course, 0, -s.scrollX, -s.scrollY);
 }
 
@@ -19,9 +19,7 @@ int pulseStrength(int32_t pulse) {
     return 255 - std::abs(2 * pulse - 255);
 }
 
-void drawSpriteSlot(platform::Display& d, const GameState& s, const GamePictures& p, int slot) {
-    if (!OneBased<spriterec, kMaxSprites>::inRange(slot)) return;
-    const spriterec& sp = s.sprites[slot];
+void drawSpriteSlot(platform::Display& d, const GameState& s, const GamePictures& p, const spriterec& sp) {
     if (sp.x == 0 && sp.y == 0) return;
     const platform::Picture* pic = pictureOf(p.course, sp.image);
     if (pic == nullptr) return;
@@ -39,9 +37,7 @@ void drawSpriteSlot(platform::Display& d, const GameState& s, const GamePictures
     }
 }
 
-void drawParticle(platform::Display& d, const GameState& s, int particle) {
-    if (!OneBased<particlerec, kMaxParticles>::inRange(particle)) return;
-    const particlerec& pt = s.particles[particle];
+void drawParticle(platform::Display& d, const GameState& s, const particlerec& pt) {
     if (!pt.active) return;
     const int x = screenCoord(roundWide(pt.x) - s.scrollX);
     const int y = screenCoord(roundWide(pt.y) - s.scrollY);

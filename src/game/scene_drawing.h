@@ -8,14 +8,13 @@
 
 namespace orbigolf {
 
-// Course picture 0 at the view; `uncovered` (from the view step) clears the back buffer
-// to black first.
-void drawCoursePicture(platform::Display& d, const GameState& s, const GamePictures& p, bool uncovered);
+// Course picture 0 at the view; a course smaller than the screen is drawn on black.
+void drawCoursePicture(platform::Display& d, const GameState& s, const GamePictures& p);
 
 // One sprite slot by its drawing mode: plain, subtractive (blend < 0), additive
 // (blend > 0) and the blinking pulse. An empty slot or a picture number outside the
 // hole's list draws nothing.
-void drawSpriteSlot(platform::Display& d, const GameState& s, const GamePictures& p, int slot);
+void drawSpriteSlot(platform::Display& d, const GameState& s, const GamePictures& p, const spriterec& slot);
 
 // Alpha strength of a pulsing slot (rising to full and falling again while the counter
 // runs 1..254); 0 when nothing is drawn.
@@ -23,6 +22,6 @@ int pulseStrength(int32_t pulse);
 
 // One active particle: its ground shadow (a streak or a dot) and itself (a streak from
 // the last position or a dot).
-void drawParticle(platform::Display& d, const GameState& s, int particle);
+void drawParticle(platform::Display& d, const GameState& s, const particlerec& particle);
 
 }  // namespace orbigolf

@@ -47,8 +47,8 @@ struct SceneTest : ::testing::Test {
         return sp;
     }
     void drawScene() {
-        drawCoursePicture(display, s, pics, false);
-        for (int i = kMaxSprites; i >= 1; --i) drawSpriteSlot(display, s, pics, i);
+        drawCoursePicture(display, s, pics);
+        for (int i = kMaxSprites; i >= 1; --i) drawSpriteSlot(display, s, pics, s.sprites[i]);
     }
     platform::Display display;
     TDXImageList course, gui;
@@ -104,7 +104,7 @@ TEST_F(SceneTest, SmallCourseIsCentredOnBlack) {
     testing::setItem(course, 0, testing::solidItem(40, 80, rgbOf(kGround)));
     s.scrollX = (40 - 64) / 2;
     s.scrollY = 0;
-    drawCoursePicture(display, s, pics, true);
+    drawCoursePicture(display, s, pics);
     EXPECT_EQ(raw(display, 11, 0), 0);
     EXPECT_EQ(raw(display, 12, 0), kGround);
     EXPECT_EQ(raw(display, 51, 0), kGround);
@@ -119,7 +119,7 @@ TEST_F(SceneTest, ParticlesInTheirFourStyles) {
     streak.lastX = 12, streak.lastY = 40, streak.lastZ = 10;
     streak.x = 16, streak.y = 40, streak.z = 10;
     streak.colour = 0x0000FF;  // red (blue-green-red from the high byte)
-    drawParticle(display, s, 1);
+    drawParticle(display, s, s.particles[1]);
     EXPECT_EQ(raw(display, 2, 35), toRgb565(53, 49, 11));  // shadow streak on the ground
     EXPECT_EQ(raw(display, 5, 35), toRgb565(53, 49, 11));
     EXPECT_EQ(raw(display, 6, 35), 0);                     // the end point is left out
@@ -132,14 +132,14 @@ TEST_F(SceneTest, ParticlesInTheirFourStyles) {
     dot.dot = 1;
     dot.x = 30, dot.y = 30, dot.z = 4.4;
     dot.colour = 0xFF0000;  // blue
-    drawParticle(display, s, 2);
+    drawParticle(display, s, s.particles[2]);
     EXPECT_EQ(raw(display, 20, 25), toRgb565(207, 130, 0));
     EXPECT_EQ(raw(display, 20, 21), toRgb565(0, 0, 255));
 
     s.particles[3] = dot;
     s.particles[3].active = 0;
     s.particles[3].x = 40;
-    drawParticle(display, s, 3);
+    drawParticle(display, s, s.particles[3]);
     EXPECT_EQ(raw(display, 30, 25), 0);
 }
 
