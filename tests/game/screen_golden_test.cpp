@@ -75,30 +75,30 @@ void expectGolden(const platform::Display& d, const std::string& name) {
                              << "," << (first / 3) / static_cast<size_t>(w);
 }
 
-// A small hole: 1100 x 800 course of a starfield around a fairway with a cup, a
+// A small hole: 1100 x 1000 course of a starfield around a fairway with a cup, a
 // foreground wall in 24 x 24 cells, sprite, mote and obstacle pictures and a hole card.
 void buildHole(TDXImageList& course) {
     testing::fillList(course, 13);
     auto courseColour = [](int x, int y) -> media::Rgb {
-        const bool fairway = x > 150 && x < 950 && y > 120 && y < 680;
+        const bool fairway = x > 150 && x < 950 && y > 120 && y < 960;
         if (fairway) {
             const int stripe = ((x / 40) + (y / 20)) % 2;
             return stripe ? makeRgb(46, 140, 72) : makeRgb(40, 126, 64);
         }
-        const unsigned h = static_cast<unsigned>(x * 73856093) ^ static_cast<unsigned>(y * 19349663);
+        const unsigned h = (static_cast<unsigned>(x) * 73856093u) ^ (static_cast<unsigned>(y) * 19349663u);
         if (h % 211 == 0) return makeRgb(220, 220, 255);
         return makeRgb(8, 10, static_cast<uint8_t>(30 + (y / 40)));
     };
-    media::PictureListItem coursePic = testing::pictureItem(1100, 800, [&](int x, int y) {
+    media::PictureListItem coursePic = testing::pictureItem(1100, 1000, [&](int x, int y) {
         const int dx = x - 800, dy = 2 * (y - 400);
         if (dx * dx + dy * dy < 81) return makeRgb(0, 0, 0);  // the cup
-        if (x > 150 && x < 950 && (y == 121 || y == 679)) return makeRgb(200, 200, 210);
+        if (x > 150 && x < 950 && (y == 121 || y == 959)) return makeRgb(200, 200, 210);
         return courseColour(x, y);
     });
     testing::setItem(course, 0, coursePic);
     // Foreground: a wall along the fairway's lower edge (keyed black elsewhere).
-    testing::setItem(course, 1, testing::pictureItem(1080, 792, [](int x, int y) {
-        return (x > 150 && x < 950 && y >= 672 && y < 690) ? makeRgb(150, 150, 170) : media::Rgb{0};
+    testing::setItem(course, 1, testing::pictureItem(1080, 984, [](int x, int y) {
+        return (x > 150 && x < 950 && y >= 456 && y < 470) ? makeRgb(150, 150, 170) : media::Rgb{0};
     }, 24, 24, true));
     testing::setItem(course, 2, testing::pictureItem(18, 6, [](int, int y) {
         return y < 3 ? makeRgb(90, 90, 90) : media::Rgb{0};
@@ -160,7 +160,7 @@ struct ScreenTest : ::testing::Test {
         st.pars[2] = 3;
         st.messagePos = -1;
         st.courseWidth = 1100;
-        st.courseHeight = 800;
+        st.courseHeight = 1000;
         st.mouseX = 420;
         st.mouseY = 300;
         st.holeName = "testhole";
@@ -192,7 +192,7 @@ struct ScreenTest : ::testing::Test {
         glow.image = 3;
         glow.keep = 1;
         glow.blend = 160;
-        scatterMotes(st, 640, 480, 800);
+        scatterMotes(st, 640, 480, 1000);
     }
 
     void tick(int n = 1) {
@@ -246,7 +246,7 @@ TEST_F(ScreenTest, FilledScoreCard) {
     s.screenMode = 3;
     tick();
     expectGolden(display, "score_card");
-    EXPECT_EQ(s.message, "WINNER - NOVA ORBITER ");
+    EXPECT_EQ(s.message, "WINNER - NOVA ");
 }
 
 TEST_F(ScreenTest, OnePlayerScoreCardWithRank) {
@@ -299,10 +299,15 @@ TEST_F(ScreenTest, ReviewScenery) {
         s.substeps = 2;
         s.scrollX = 200;
         s.scrollY = 100;
-        if (i == 2) s.flash = 200;
-        for (int t = 0; t < 90; ++t) {
-            if (i == 2 && t == 88) s.flash = 220;
+        if (i == 7) s.scrollY = 520;  // the rocks fall at the bottom of the course
+        int after = -1;                // ticks to run once the rocks are falling
+        for (int t = 0; t < 90 || (i == 7 && after != 0 && t < 2000); ++t) {
+            if (i == 2 && t == 88) s.flash = 220;  // a flash on the screen
             drawGameTick(s, rules, fx, display, pics);
+            bool falling = false;
+            for (const particlerec& q : s.particles) falling = falling || q.active;
+            if (i == 7 && after < 0 && falling) after = 8;
+            if (after > 0) --after;
         }
         review(display, std::string("scenery_") + names[i]);
     }
