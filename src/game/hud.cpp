@@ -129,7 +129,10 @@ std::string playerLabel(const GameState& s, int player, size_t nameChars) {
 }
 
 std::string scoreText(int32_t scoreToPar) {
-    return scoreToPar < 0 ? std::to_string(scoreToPar) : "o" + std::to_string(scoreToPar);
+    if (scoreToPar < 0) return std::to_string(scoreToPar);
+    std::string text = "o";
+    text += std::to_string(scoreToPar);
+    return text;
 }
 
 std::string_view panelHint(int x, int y) {

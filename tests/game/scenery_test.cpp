@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <vector>
 
 #include "drawing_test_support.h"
+#include "game/hole_file.h"
 #include "game/scenery.h"
 
 namespace orbigolf {
@@ -210,6 +212,35 @@ TEST(Scenery, FallingRocksThrowEightParticles) {
         EXPECT_EQ(p.colour, 0xC9C4AF);
     }
     EXPECT_EQ(active, 8);
+}
+
+TEST(Scenery, ObstaclesOfAHoleFileSwitchTheirAreasOnTheCycle) {
+    // A small hole with the three obstacle walls, all enabled in the file.
+    const std::string path = ::testing::TempDir() + "course2hole9.hole";
+    std::ofstream(path, std::ios::binary)
+        << "[course]\npar=3\n"
+           "[area40]\nkind=1\nx1=511\ny1=181\nx2=560\ny2=181\nenabled=1\n"
+           "[area41]\nkind=1\nx1=666\ny1=618\nx2=700\ny2=618\nenabled=1\n"
+           "[area42]\nkind=1\nx1=171\ny1=881\nx2=200\ny2=881\nenabled=1\n";
+    GameState s = sceneryState("course2hole9");
+    ReadHoleFile(s, path);
+    ASSERT_EQ(s.areas[41].kind, 1);
+    SoundLog fx;
+    const GamePictures none{};
+    int open40 = 0, open41 = 0, open42 = 0, both = 0;
+    for (int t = 0; t < 128; ++t) {
+        sceneryStep(s, fx, none, 640, 480);
+        open40 += s.areas[40].enabled;
+        open41 += s.areas[41].enabled;
+        open42 += s.areas[42].enabled;
+        both += s.areas[40].enabled && s.areas[41].enabled;
+        EXPECT_EQ(s.sprites[36].x != 0, s.areas[41].enabled != 0);
+    }
+    EXPECT_EQ(open40, 64);  // phases 0..127 of the even phases 0..254
+    EXPECT_EQ(open41, 63);  // 130..254: 128 itself is in neither window
+    EXPECT_EQ(open42, 63);  // 66..190
+    EXPECT_EQ(both, 0);
+    EXPECT_TRUE(fx.played.empty());  // only the blinking obstacle sounds
 }
 
 TEST(Scenery, MotesAreDrawnWithTheirPictures) {
