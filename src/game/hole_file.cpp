@@ -61,7 +61,12 @@ void readArea(const IniFile& ini, int n, arearec& a) {
 
 }  // namespace
 
-void ReadHoleFile(GameState& s, const std::string& path) { readHole(s, IniFile::load(path)); }
+std::optional<std::string> ReadHoleFile(GameState& s, const std::string& path) {
+    std::string whyNot;
+    readHole(s, IniFile::load(path, &whyNot));
+    if (whyNot.empty()) return std::nullopt;
+    return whyNot;
+}
 
 void readHole(GameState& s, const IniFile& ini) {
     for (int p = 1; p <= s.numPlayers && p <= kMaxPlayers; ++p) placeBall(s, ini, p);

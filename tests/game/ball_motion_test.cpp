@@ -3,9 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "game/hit_tests.h"
+#include <utility>
+#include <vector>
+
 #include "game/collisions.h"
+#include "game/effect_ring.h"
 #include "game/geometry.h"
+#include "game/hit_tests.h"
+#include "game/stroke.h"
 #include "game/wall_bounce.h"
 #include "game_test_support.h"
 
@@ -219,6 +224,106 @@ TEST(Collisions, BonusStrokeGoesToTheCurrentPlayerOncePerTurn) {
     EXPECT_EQ(s.bigMessage, "BONUS STROKE");
     EXPECT_EQ(s.message, std::string(27, ' ') + "BONUS STROKE");
     EXPECT_EQ(fx.sounds, (std::vector<int>{1, 21, 1}));
+}
+
+TEST(BallMotion, StuckBallIsRescuedAfterSixtyStillPassesUnlessItMayRest) {
+    const auto stuck = [](auto prepare) {
+        GameState s = testing::makeState();
+        RecordingEffects fx;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, 0.5);
+        b.anchorX = 380;
+        b.anchorY = 290;
+        b.stillPasses = 59;
+        prepare(b);
+        stuckBallWatch(s, b, fx);
+        return std::make_pair(b, fx.sounds);
+    };
+    const auto [watched, quiet] = stuck([](playerrec&) {});
+    EXPECT_EQ(watched.stillPasses, 60);  // sixty still passes are not yet too many
+    EXPECT_TRUE(quiet.empty());
+    for (uint64_t seed = 1; seed <= 50; ++seed) {
+        GameState s = testing::makeState(1, seed);
+        RecordingEffects fx;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, 0.5);
+        b.anchorX = 402;  // closer than 6: the anchor stays
+        b.anchorY = 301;
+        b.stillPasses = 60;  // the 61st still pass rescues it
+        b.lastWall = 4;
+        stuckBallWatch(s, b, fx);
+        EXPECT_EQ(b.x, 402);
+        EXPECT_EQ(b.y, 301);
+        EXPECT_TRUE(b.airborne && b.moving);
+        EXPECT_TRUE(b.heading <= -64 && b.heading >= -191) << b.heading;
+        EXPECT_EQ(b.speed, 1.0);
+        EXPECT_EQ(b.climb, 1.0);
+        EXPECT_EQ(b.lastWall, -1);
+        EXPECT_EQ(b.stillPasses, 0);
+        EXPECT_EQ(fx.sounds, std::vector<int>{19});
+        EXPECT_TRUE(s.particles[33].active && s.particles[33].bounces == 3);
+    }
+    const auto flags = {&playerrec::airborne, &playerrec::inSand, &playerrec::sunk, &playerrec::piped, &playerrec::holed};
+    for (auto flag : flags) {
+        const auto [b, sounds] = stuck([&](playerrec& p) {
+            p.stillPasses = 61;
+            p.*flag = 1;
+        });
+        EXPECT_EQ(b.stillPasses, 62);
+        EXPECT_TRUE(sounds.empty());
+    }
+    // Moving 2 or more restarts the count and moves the last position; 6 or more moves the anchor.
+    GameState s = testing::makeState();
+    RecordingEffects fx;
+    playerrec& b = placeBall(s, 1, 400, 300, 0, 0.5);
+    b.lastX = 397;
+    b.stillPasses = 30;
+    b.anchorX = 394;
+    stuckBallWatch(s, b, fx);
+    EXPECT_EQ(b.stillPasses, 0);
+    EXPECT_EQ(b.lastX, 400);
+    EXPECT_EQ(b.anchorX, 400);
+}
+
+TEST(Strokes, FromSandTheBallHopsAndAPushPuttWhiffCostsNothing) {
+    GameState s = testing::makeState();
+    RecordingEffects fx;
+    playerrec& b = placeBall(s, 1, 400, 300, 0, 3.0);
+    b.inSand = 1;
+    commonStrokeSteps(s, true, fx);
+    EXPECT_EQ(b.climb, 2.5);
+    EXPECT_TRUE(b.airborne && b.moving && s.anyMoving);
+    EXPECT_EQ(b.strokes, 1);
+    EXPECT_EQ(fx.sounds, std::vector<int>{0});
+    EXPECT_EQ(fx.parks, 1);
+
+    GameState p = testing::makeState();
+    RecordingEffects pfx;
+    playerrec& pushed = placeBall(p, 1, 400, 300, 0, 0.005);
+    commonStrokeSteps(p, false, pfx);
+    EXPECT_EQ(pushed.strokes, 0);  // a whiff
+    EXPECT_TRUE(pfx.sounds.empty());
+    EXPECT_FALSE(pushed.airborne);
+    pushed.speed = 0.0051;
+    commonStrokeSteps(p, false, pfx);
+    EXPECT_EQ(pushed.strokes, 1);
+    EXPECT_EQ(pushed.totalStrokes, 1);
+    EXPECT_EQ(p.swingStep, 1);
+    EXPECT_EQ(pushed.lastWall, -1);
+}
+
+TEST(EffectRing, WrapsFromThirtyToOneAndRepairsAnInvalidSlot) {
+    GameState s = testing::makeState();
+    s.nextEffect = 30;
+    s.sprites[30].tick = 9;
+    addEffect(s, 3000000000LL, -5, 7, -40);
+    EXPECT_EQ(s.sprites[30].x, wrapInt(3000000000LL));
+    EXPECT_EQ(s.sprites[30].y, -5);
+    EXPECT_EQ(s.sprites[30].tick, 9);  // tick and pulse are left as they are
+    EXPECT_EQ(s.nextEffect, 1);
+    for (int32_t bad : {0, 31, -7}) {
+        s.nextEffect = bad;
+        addEffect(s, 1, 2, 3, 0);
+        EXPECT_EQ(s.nextEffect, 2) << bad;
+    }
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ void strike(GameState& s, const Putt& putt, Effects& fx) {
 
 }  // namespace
 
-void setUpHole(GameState& s, const Options& o) {
+std::optional<std::string> setUpHole(GameState& s, const Options& o) {
     s.random.seed(o.seed);
     s.soundOn = o.sound ? 1 : 0;
     s.courseWidth = o.courseWidth;
@@ -42,7 +42,7 @@ void setUpHole(GameState& s, const Options& o) {
     s.substeps = o.substeps;
     s.holeName = o.holeName.value_or(std::filesystem::path(o.holeFile).stem().string());
 
-    ReadHoleFile(s, o.holeFile);
+    const std::optional<std::string> unread = ReadHoleFile(s, o.holeFile);
     setUpHoleState(s, o.rules);
 
     for (const BallPlacement& ball : o.balls) {
@@ -51,6 +51,7 @@ void setUpHole(GameState& s, const Options& o) {
         b.y = ball.y;
         b.inPlay = 1;
     }
+    return unread;
 }
 
 void runTick(GameState& s, const Options& o, int64_t tick, Effects& fx) {
@@ -76,10 +77,12 @@ void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int play
     out << "}\n";
 }
 
-int run(const Options& o, std::ostream& out) {
+int run(const Options& o, std::ostream& out, std::ostream& err) {
     GameState s;
     SilentEffects fx;
-    setUpHole(s, o);
+    if (const auto unread = setUpHole(s, o)) {
+        err << "orbigolf-sim: playing the default hole: " << *unread << '\n';
+    }
     for (int64_t tick = 1; tick <= o.ticks; ++tick) {
         runTick(s, o, tick, fx);
         if (o.trace) {
