@@ -35,6 +35,12 @@ namespace {
 namespace fs = std::filesystem;
 using media::makeRgb;
 
+// The built content set; ORBIGOLF_CONTENT_DIR in the environment points elsewhere.
+fs::path contentDir() {
+    const char* dir = std::getenv("ORBIGOLF_CONTENT_DIR");
+    return dir != nullptr ? fs::path(dir) : fs::path(ORBIGOLF_CONTENT_DIR);
+}
+
 // The pixels of a PNG file as 8-bit RGB; empty when it cannot be read.
 std::vector<uint8_t> readPng(const std::string& path, int& w, int& h) {
     png_image image{};
@@ -139,7 +145,7 @@ void buildHole(TDXImageList& course) {
 
 struct ScreenTest : ::testing::Test {
     void SetUp() override {
-        const fs::path dir = ORBIGOLF_CONTENT_DIR;
+        const fs::path dir = contentDir();
         if (!fs::exists(dir / "gui.dxg") || !fs::exists(dir / "menu.dxg"))
             GTEST_SKIP() << "no interface content in " << dir;
         gui.loadFromFile((dir / "gui.dxg").string());
@@ -293,7 +299,7 @@ TEST_F(ScreenTest, SameStateSameScreen) {
 // The holes of the content set at their start, once the hole card is closed and the
 // view has glided to the first ball.
 TEST(HoleScreens, ContentHolesAtTheirStart) {
-    const fs::path dir = ORBIGOLF_CONTENT_DIR;
+    const fs::path dir = contentDir();
     if (!fs::exists(dir / "gui.dxg") || !fs::exists(dir / "menu.dxg")) GTEST_SKIP() << "no interface content";
     TDXImageList gui, menu, course;
     gui.loadFromFile((dir / "gui.dxg").string());
