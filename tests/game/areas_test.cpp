@@ -116,6 +116,10 @@ TEST_F(AreaKinds, TeleportThrowsTheBallOutNearTheExit) {
     EXPECT_TRUE(ball->airborne && s.recentre);
     EXPECT_EQ(s.nextEffect, 3);
     EXPECT_TRUE(fx.played(7));
+    area(25).x4 = 1050;  // a longer exit direction still leaves at speed 2 at most
+    s.areas[5].x2 = 900; s.areas[5].y2 = 700; s.areas[5].x3 = 900; s.areas[5].y3 = 690; s.areas[5].y4 = 690;
+    act();
+    EXPECT_EQ(ball->speed, 2.0);
 }
 
 TEST_F(AreaKinds, CourseEdgeDropsTheBallOutOfSightOnce) {

@@ -10,6 +10,8 @@
 #include "game/effect_ring.h"
 #include "game/geometry.h"
 #include "game/hit_tests.h"
+#include "game/particles.h"
+#include "game/sprite_slots.h"
 #include "game/stroke.h"
 #include "game/wall_bounce.h"
 #include "game_test_support.h"
@@ -324,6 +326,93 @@ TEST(EffectRing, WrapsFromThirtyToOneAndRepairsAnInvalidSlot) {
         addEffect(s, 1, 2, 3, 0);
         EXPECT_EQ(s.nextEffect, 2) << bad;
     }
+}
+
+TEST(BallMotion, SandCutsOnlyASpeedAboveTwoAndAHalfAndSlimeBrakesEveryGrain) {
+    const auto afterFriction = [](double speed, const char* hole, RecordingEffects& fx) {
+        GameState s = testing::makeState();
+        s.holeName = hole;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, speed);
+        b.inSand = 1;
+        applyFriction(s, b, fx);
+        return std::make_pair(b.speed, s.particles[5]);
+    };
+    RecordingEffects fx;
+    EXPECT_DOUBLE_EQ(afterFriction(2.505, "course1hole1", fx).first, 2.5 - 0.025);
+    EXPECT_TRUE(fx.sounds.empty());
+    const auto [cut, grain] = afterFriction(2.506, "course1hole1", fx);
+    EXPECT_EQ(cut, 2.0);
+    EXPECT_EQ(fx.sounds, std::vector<int>{2});
+    EXPECT_EQ(grain.colour, rgbColour(255, 244, 214));
+    EXPECT_TRUE(grain.shadow && grain.dot);
+    const auto [slowed, slime] = afterFriction(2.506, "course4hole4", fx);
+    EXPECT_NEAR(slowed, 2.0 - 33 * 0.025, 1e-12);
+    EXPECT_EQ(slime.colour, rgbColour(111, 238, 53));
+    EXPECT_FALSE(slime.shadow || slime.dot);
+}
+
+TEST(Particles, FlyBounceDieAndGlanceOffWallStripsOncePerRound) {
+    GameState s = testing::makeState();
+    particlerec q;
+    q.active = 1;
+    q.x = 100;
+    q.y = 100;
+    q.heading = 0;
+    q.speed = 2;
+    q.climb = 1;
+    q.bounces = 1;
+    moveParticle(s, q);
+    EXPECT_EQ(q.lastX, 100);
+    EXPECT_DOUBLE_EQ(q.x, 102);
+    EXPECT_DOUBLE_EQ(q.speed, 2 - 0.012 / 4);
+    EXPECT_EQ(q.z, 1);
+    EXPECT_EQ(q.climb, 0.5);
+    // z 1.5, 1.5, 1, 0, then below the ground: its one bounce is used up.
+    for (int move = 2; move <= 5; ++move) {
+        moveParticle(s, q);
+        ASSERT_TRUE(q.active) << move;
+    }
+    EXPECT_EQ(q.z, 0);
+    moveParticle(s, q);
+    EXPECT_FALSE(q.active);
+    EXPECT_EQ(q.x, 0);
+
+    // A wall strip mirrors the heading once per round, substeps + 1 rounds.
+    for (const int32_t substeps : {1, 2}) {
+        GameState w = testing::makeState();
+        w.substeps = substeps;
+        testing::wallArea(w, 2, 6, 200, 100, 200, 300);
+        particlerec p;
+        p.active = 1;
+        p.x = 199;
+        p.y = 200;
+        p.heading = 10;
+        p.climb = 3;
+        p.bounces = 2;
+        moveParticle(w, p);
+        EXPECT_EQ(p.heading, substeps == 1 ? 10 : -10 - 64) << substeps;
+    }
+}
+
+TEST(SpriteSlots, APulseBlinksThroughItsCounterAndAnimationsEndOrLoop) {
+    spriterec slot;
+    slot.pulse = 981;
+    stepPulse(slot);
+    EXPECT_EQ(slot.pulse, 4);
+    stepPulse(slot);
+    EXPECT_EQ(slot.pulse, 24);
+    slot.pulse = 0;
+    stepPulse(slot);
+    EXPECT_EQ(slot.pulse, 0);
+
+    spriterec effect{10, 20, 3, 10, 0, 192, 0};
+    advanceSpriteSlot(effect, 2, 3);  // tick 12 = 4 x 3 frames: over
+    EXPECT_EQ(effect.x, 0);
+    EXPECT_EQ(effect.tick, 0);
+    spriterec looping{10, 20, 3, 253, 1, 0, 0};
+    advanceSpriteSlot(looping, 2, 100);  // tick 255 passes 254 however many frames
+    EXPECT_EQ(looping.x, 10);
+    EXPECT_EQ(looping.tick, 0);
 }
 
 }  // namespace
