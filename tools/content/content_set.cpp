@@ -6,6 +6,7 @@
 #include "ball_art.h"
 #include "drawn_fonts.h"
 #include "finish.h"
+#include "media/file_read.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "media/wave.h"
