@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "media/file_read.h"
+#include "media/media_error.h"
 #include "media/media_error.h"
 
 namespace orbigolf {
