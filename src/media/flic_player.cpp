@@ -193,9 +193,18 @@ bool TFliPlayerTimer::GotoFrame(int n) {
         ~ClearSeeking() { flag = false; }
     } clear{seeking_};
     if (state_ != PlayState::Stopped) {
-        if (n == 1 || n < decoded_) decoded_ = frameCount_;
+        // Rewinding reads at least once, also when the animation has a single frame
+        // (its frame count is then already the frame asked for).
+        bool rewind = false;
+        if (n == 1 || n < decoded_) {
+            decoded_ = frameCount_;
+            rewind = true;
+        }
         if (n >= 1 && n <= frameCount_) {
-            while (decoded_ != n && state_ != PlayState::Stopped) ReadNextFrame();
+            while ((decoded_ != n || rewind) && state_ != PlayState::Stopped) {
+                rewind = false;
+                ReadNextFrame();
+            }
         }
     }
     bool result = false;
