@@ -9,6 +9,9 @@
 #include <fstream>
 
 #include "platform/movie/movie.h"
+#include "platform/movie/movie_writer.h"
+
+#include <unistd.h>
 
 namespace orbigolf::platform {
 namespace {
@@ -105,6 +108,57 @@ TEST(Movie, UnplayableMoviesAreRefusedWithAMessage) {
             EXPECT_NE(std::string(e.what()).find("cut.avi"), std::string::npos);
         }
     }
+}
+
+}  // namespace
+}  // namespace orbigolf::platform
+
+namespace orbigolf::platform {
+namespace {
+
+std::vector<uint8_t> fileBytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(MovieWriter, WritesTheSameBytesEveryTimeAndReadsBack) {
+    const fs::path dir = fs::temp_directory_path() / ("orbigolf-movie-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    for (const char* codec : {"msvideo1", "cinepak"}) {
+        MovieWriterOptions o;
+        o.width = 64;
+        o.height = 48;
+        o.frameCount = 20;
+        o.codec = codec;
+        o.sound.resize(22050);
+        for (size_t i = 0; i < o.sound.size(); ++i) o.sound[i] = int16_t((i % 50) * 400 - 10000);
+        auto draw = [](int index, Surface& s) {
+            for (int y = 0; y < s.height(); ++y)
+                for (int x = 0; x < s.width(); ++x)
+                    s.setPixel(x, y, x < index * 3 ? toRgb565(255, 160, 40) : toRgb565(10, 20, 80));
+        };
+        const fs::path a = dir / "a.avi", b = dir / "b.avi";
+        writeMovie(a.string(), o, draw);
+        writeMovie(b.string(), o, draw);
+        EXPECT_EQ(fileBytes(a), fileBytes(b)) << codec;
+
+        Movie m = Movie::open(a.string());
+        EXPECT_EQ(m.info().codec, codec);
+        EXPECT_EQ(m.info().frameCount, 20);
+        EXPECT_EQ(m.info().width, 64);
+        Surface s;
+        int frames = 0;
+        while (m.nextFrame(s)) ++frames;
+        EXPECT_EQ(frames, 20);
+        // The last frame is mostly orange on its left, blue on its right.
+        const Rgb left = fromRgb565(s.pixel(10, 24)), right = fromRgb565(s.pixel(62, 24));
+        EXPECT_GT(left.r, 180) << codec;
+        EXPECT_LT(right.r, 60) << codec;
+        const std::vector<int16_t> sound = m.soundTrack();
+        EXPECT_EQ(sound.size(), o.sound.size());
+        EXPECT_TRUE(std::equal(sound.begin(), sound.end(), o.sound.begin()));
+    }
+    fs::remove_all(dir);
 }
 
 }  // namespace
