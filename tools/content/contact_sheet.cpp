@@ -10,6 +10,7 @@
 
 #include "canvas.h"
 #include "content_set.h"
+#include "flic_sheet.h"
 #include "font_faces.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
@@ -158,6 +159,8 @@ std::vector<Entry> collect(const fs::path& dir) {
         }
         entries.push_back(std::move(e));
     }
+    for (FlicSheetPicture& f : flicSheetPictures(dir))
+        entries.push_back({f.title, std::move(f.frames), {f.frameWidth, f.frameHeight, 0, 0}, false, {}});
     for (const char* listName : {"sound.dxw", "menu.dxw"}) {
         const media::SoundListFile list = media::loadSoundListFile((dir / listName).string());
         for (size_t i = 0; i < list.items.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "ball_art.h"
 #include "drawn_fonts.h"
 #include "finish.h"
+#include "launch_backdrop.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "media/wave.h"
@@ -136,6 +137,10 @@ void buildContentSet(const fs::path& sources, const fs::path& outDir) {
                              soundList(sources / "sounds" / "game_sounds.txt", sources, "sounds"));
     media::saveSoundListFile((outDir / "menu.dxw").string(),
                              soundList(sources / "sounds" / "menu_sounds.txt", sources, "DXSong"));
+
+    const LaunchAnimations launch = buildLaunchAnimations(art);
+    media::writeFileBytes((outDir / "interface_loop.flc").string(), encodeFlic(launch.loop));
+    media::writeFileBytes((outDir / "interface.flc").string(), encodeFlic(launch.flip));
 
     fs::create_directories(outDir / "textures");
     for (const BallTexture& b : balls)
