@@ -12,6 +12,7 @@
 #include "content_set.h"
 #include "flic_sheet.h"
 #include "font_faces.h"
+#include "front_end_content.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "platform/frames.h"
@@ -176,6 +177,14 @@ std::vector<Entry> collect(const fs::path& dir) {
                       (item.looped ? ", looped" : "");
             if (!e.samples.empty()) entries.push_back(std::move(e));
         }
+    }
+    for (ReviewPicture& p : frontEndReviewPictures(dir))
+        entries.push_back({p.title, std::move(p.bitmap), {p.frameWidth, p.frameHeight, 0, 0}, false, {}});
+    for (ReviewSound& s : frontEndReviewSounds(dir)) {
+        Entry e;
+        e.title = s.title;
+        e.samples = std::move(s.samples);
+        entries.push_back(std::move(e));
     }
     return entries;
 }

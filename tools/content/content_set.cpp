@@ -6,6 +6,7 @@
 #include "ball_art.h"
 #include "drawn_fonts.h"
 #include "finish.h"
+#include "front_end_content.h"
 #include "launch_backdrop.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
@@ -141,6 +142,8 @@ void buildContentSet(const fs::path& sources, const fs::path& outDir) {
     const LaunchAnimations launch = buildLaunchAnimations(art);
     media::writeFileBytes((outDir / "interface_loop.flc").string(), encodeFlic(launch.loop));
     media::writeFileBytes((outDir / "interface.flc").string(), encodeFlic(launch.flip));
+
+    buildFrontEndContent(art, outDir);
 
     fs::create_directories(outDir / "textures");
     for (const BallTexture& b : balls)
