@@ -9,6 +9,7 @@
 
 #include "asset_file.h"
 #include "export.h"
+#include "flic_command.h"
 #include "info.h"
 #include "png_file.h"
 #include "show.h"
@@ -20,7 +21,8 @@ constexpr const char* kUsage =
     "       orbigolf-assets png FILE OUT.png [ITEM]\n"
     "       orbigolf-assets export FILE OUTDIR\n"
     "       orbigolf-assets show FILE [--windowed]\n"
-    "FILE is a picture list (.dxg), a sound list (.dxw), a bitmap (.bmp) or a wave (.wav).\n";
+    "FILE is a picture list (.dxg), a sound list (.dxw), a bitmap (.bmp), a wave (.wav)\n"
+    "or an animation (.fli, .flc: ITEM is the frame, from 1).\n";
 
 int usage() {
     std::fputs(kUsage, stderr);
@@ -45,6 +47,7 @@ int run(const std::vector<std::string>& args) {
     if (args.size() < 2) return usage();
     const std::string& command = args[0];
     const std::string& fileName = args[1];
+    if (isFlicFile(fileName)) return runFlicCommand(args);
     if (command == "info") {
         bool json = false;
         for (size_t i = 2; i < args.size(); ++i) {
