@@ -44,25 +44,45 @@ double latticeValue(int x, int y, uint64_t seed) {
     h.next();
     return h.uniform();
 }
-double valueNoise(double x, double y, uint64_t seed) {
-    const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
-    const double fx = x - x0, fy = y - y0;
-    const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
-    const double a = latticeValue(x0, y0, seed), b = latticeValue(x0 + 1, y0, seed);
-    const double c = latticeValue(x0, y0 + 1, seed), d = latticeValue(x0 + 1, y0 + 1, seed);
-    return (a + (b - a) * sx) * (1 - sy) + (c + (d - c) * sx) * sy;
-}
+// One octave: the hashed corner values of the lattice cells the picture covers, made once.
+struct Lattice {
+    int columns = 0;
+    std::vector<double> values;
+
+    Lattice(double fx, double fy, uint64_t seed) : columns(int(W * fx) + 2) {
+        const int rows = int(H * fy) + 2;
+        values.resize(size_t(columns) * size_t(rows));
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x) values[size_t(y) * size_t(columns) + size_t(x)] = latticeValue(x, y, seed);
+    }
+    double at(int x, int y) const { return values[size_t(y) * size_t(columns) + size_t(x)]; }
+    double noise(double x, double y) const {
+        const int x0 = int(x), y0 = int(y);
+        const double fx = x - x0, fy = y - y0;
+        const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
+        const double a = at(x0, y0), b = at(x0 + 1, y0), c = at(x0, y0 + 1), d = at(x0 + 1, y0 + 1);
+        return (a + (b - a) * sx) * (1 - sy) + (c + (d - c) * sx) * sy;
+    }
+};
+
 std::vector<float> cloudField(double scale, int octaves, uint64_t seed) {
+    std::vector<Lattice> lattices;
+    std::vector<double> freqs, amps;
+    double amp = 0.5, norm = 0, freq = 1.0 / scale;
+    for (int o = 0; o < octaves; ++o) {
+        lattices.emplace_back(freq, freq * 1.25, seed + uint64_t(o) * 7919);
+        freqs.push_back(freq);
+        amps.push_back(amp);
+        norm += amp;
+        amp *= 0.5;
+        freq *= 2.03;
+    }
     std::vector<float> f(size_t(W) * H);
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
-            double sum = 0, amp = 0.5, norm = 0, freq = 1.0 / scale;
-            for (int o = 0; o < octaves; ++o) {
-                sum += amp * valueNoise(x * freq, y * freq * 1.25, seed + uint64_t(o) * 7919);
-                norm += amp;
-                amp *= 0.5;
-                freq *= 2.03;
-            }
+            double sum = 0;
+            for (size_t o = 0; o < lattices.size(); ++o)
+                sum += amps[o] * lattices[o].noise(x * freqs[o], y * freqs[o] * 1.25);
             f[size_t(y) * W + x] = float(sum / norm);
         }
     }
@@ -110,6 +130,7 @@ public:
             if (liveliness(int(s.x), int(s.y)) < 0.9f) continue;  // none behind the panels
             stars_.push_back(s);
         }
+        preparePlanet();
     }
 
     // The space behind everything at loop frame f (0-based), as 8-bit RGB floats.
@@ -163,13 +184,19 @@ private:
     }
 
     // A banded gas giant turning a quarter turn per loop; its markings repeat four times
-    // round it, so the loop closes without a seam.
-    void drawPlanet(std::vector<Rgbf>& px, float t) const {
+    // round it, so the loop closes without a seam. What does not turn is worked out once.
+    struct PlanetPixel {
+        size_t index;
+        float cover, haze;
+        double lonBase, latTerm, spotLat;
+        float shade;
+        Rgbf rim;
+    };
+
+    void preparePlanet() {
         const double cx = 574, cy = 420, r = 80;
-        const double turn = kTau / 4 * t;
         const double lx = -0.62, ly = -0.48, lz = 0.62;
         const double ll = std::sqrt(lx * lx + ly * ly + lz * lz);
-        const Rgbf light = hex(0xe8c08a), mid = hex(0xc07a44), dark = hex(0x7c3f26), storm = hex(0xf4dcb0);
         for (int y = int(cy - r - 2); y <= int(cy + r + 2); ++y) {
             if (y < 0 || y >= H) continue;
             for (int x = int(cx - r - 2); x <= int(cx + r + 2); ++x) {
@@ -177,29 +204,43 @@ private:
                 const double dx = (x + 0.5 - cx) / r, dy = (y + 0.5 - cy) / r;
                 const double rr = dx * dx + dy * dy;
                 const double dist = std::sqrt(rr) * r;
-                const double cover = std::clamp(r - dist + 0.5, 0.0, 1.0);
-                Rgbf& out = px[size_t(y) * W + x];
+                PlanetPixel p{size_t(y) * W + size_t(x), float(std::clamp(r - dist + 0.5, 0.0, 1.0)), 0, 0, 0, 0, 0, {}};
                 // A thin haze round the lit limb.
-                const double haze = std::clamp(1 - (dist - r) / 6, 0.0, 1.0) * (dist > r - 1 ? 1 : 0) *
-                                    std::max(0.0, -(dx * lx + dy * ly) / ll);
-                out = out + hex(0x6fa8d8) * float(0.35 * haze);
-                if (cover <= 0) continue;
+                p.haze = float(0.35 * std::clamp(1 - (dist - r) / 6, 0.0, 1.0) * (dist > r - 1 ? 1 : 0) *
+                               std::max(0.0, -(dx * lx + dy * ly) / ll));
+                if (p.cover <= 0 && p.haze <= 0) continue;
                 const double z = std::sqrt(std::max(0.0, 1 - rr));
-                const double lon = std::atan2(dx, z) + turn;
                 const double lat = std::asin(std::clamp(-dy, -1.0, 1.0));
-                const double bands = std::sin(lat * 11 + 0.45 * std::sin(lon * 4) + 0.9 * std::sin(lat * 3));
-                Rgbf c = bands > 0 ? mixf(mid, light, float(bands)) : mixf(mid, dark, float(-bands));
-                const double spot = std::exp(-std::pow((lat + 0.32) / 0.09, 2)) * std::pow(std::max(0.0, std::cos(4 * lon)), 12);
-                c = mixf(c, storm, float(std::min(1.0, spot)));
+                p.lonBase = std::atan2(dx, z);
+                p.latTerm = lat * 11 + 0.9 * std::sin(lat * 3);
+                p.spotLat = std::exp(-std::pow((lat + 0.32) / 0.09, 2));
                 const double lit = std::max(0.0, (dx * lx + dy * ly + z * lz) / ll);
-                const double shade = 0.05 + 0.95 * std::pow(lit, 0.8);
-                const Rgbf rim = hex(0x9fd0ff) * float(0.25 * std::pow(1 - z, 3) * lit);
-                const Rgbf planet = c * float(shade) + rim;
-                out = mixf(out, planet, float(cover));
+                p.shade = float(0.05 + 0.95 * std::pow(lit, 0.8));
+                p.rim = hex(0x9fd0ff) * float(0.25 * std::pow(1 - z, 3) * lit);
+                planet_.push_back(p);
             }
         }
     }
 
+    void drawPlanet(std::vector<Rgbf>& px, float t) const {
+        const double turn = kTau / 4 * t;
+        const Rgbf light = hex(0xe8c08a), mid = hex(0xc07a44), dark = hex(0x7c3f26), storm = hex(0xf4dcb0);
+        const Rgbf haze = hex(0x6fa8d8);
+        for (const PlanetPixel& p : planet_) {
+            Rgbf& out = px[p.index];
+            out = out + haze * p.haze;
+            if (p.cover <= 0) continue;
+            const double lon = p.lonBase + turn;
+            const double bands = std::sin(p.latTerm + 0.45 * std::sin(lon * 4));
+            Rgbf c = bands > 0 ? mixf(mid, light, float(bands)) : mixf(mid, dark, float(-bands));
+            const double c4 = std::max(0.0, std::cos(4 * lon));
+            const double c12 = (c4 * c4) * (c4 * c4) * (c4 * c4);
+            c = mixf(c, storm, float(std::min(1.0, p.spotLat * c12 * c12)));
+            out = mixf(out, c * p.shade + p.rim, p.cover);
+        }
+    }
+
+    std::vector<PlanetPixel> planet_;
     std::vector<float> density_, hue_, phase_, calm_;
     std::array<float, 1024> sine_{};
     std::vector<Star> stars_;
