@@ -150,6 +150,36 @@ TEST(FlicPlayer, GotoFrameDecodesAtOnce) {
     EXPECT_EQ(flip.shownValue(), 30);
 }
 
+TEST(FlicPlayer, OneFrameAnimations) {
+    // Rewinding to frame 1 reads it even though the frame count already says 1.
+    Player pl(countingFile(1).write("single.flc"));
+    EXPECT_TRUE(pl.p.ShowFrame(1));
+    EXPECT_EQ(pl.shownValue(), 1);
+    EXPECT_EQ(pl.p.picture().palette[1], (platform::Rgb{255, 0, 0}));
+    pl.p.Play();
+    for (int i = 0; i < 3; ++i) pl.advance(40);
+    EXPECT_EQ(pl.p.shownFrame(), 1);
+    EXPECT_EQ(pl.shownValue(), 1);
+}
+
+TEST(FlicPlayer, DamageFoundWhilePlayingStopsTheTick) {
+    FlicFileBuilder b = countingFile(2);
+    b.frame({literalChunk(std::vector<uint8_t>(3, 9))});  // 3 of 32 pixels
+    Player pl(b.write("late.flc"));
+    pl.p.Play();
+    pl.p.Tick();  // shows 1, decodes 2
+    std::string message;
+    try {
+        pl.advance(40);  // shows 2, then frame 3 is damaged
+    } catch (const MediaError& e) {
+        message = e.what();
+    }
+    EXPECT_NE(message.find("frame 3"), std::string::npos) << message;
+    EXPECT_EQ(pl.p.playState(), State::Stopped);
+    EXPECT_FALSE(pl.p.timer().enabled());
+    EXPECT_EQ(pl.shownValue(), 2);  // the last good frame stays in the picture
+}
+
 TEST(FlicPlayer, ShowFrameOnlyWhenStopped) {
     Player pl(countingFile(4).write("show.flc"));
     EXPECT_TRUE(pl.p.ShowFrame(3));
@@ -350,6 +380,14 @@ TEST(FlicPlayer, DeltaAndRunChunks) {
     decodeFlicDeltaFlc(dw.bytes, frame);
     EXPECT_EQ(std::vector<uint8_t>(px.begin() + 12, px.begin() + 18), (std::vector<uint8_t>{2, 2, 60, 61, 2, 2}));
     EXPECT_EQ(std::vector<uint8_t>(px.begin() + 18, px.end()), (std::vector<uint8_t>{5, 6, 5, 6, 5, 6}));
+    // A packet count above 255 (a 640-pixel row of single-word changes).
+    std::vector<uint8_t> wide(640, 0);
+    ByteBuilder many;
+    many.u16(1).u16(300);
+    for (int i = 0; i < 300; ++i) many.u8(0).u8(1).u8(uint32_t(i & 255)).u8(1);
+    decodeFlicDeltaFlc(many.bytes, FlicFrameBuffer{wide, 640, 1});
+    EXPECT_EQ(wide[2 * 299], 299 & 255);
+    EXPECT_EQ(wide[2 * 299 + 1], 1);
     // The last-pixel word of odd widths.
     std::vector<uint8_t> odd(5 * 2, 0);
     ByteBuilder last;
