@@ -2,11 +2,12 @@
 
 #include <cmath>
 
-#include "game/area_tests.h"
+#include "game/hit_tests.h"
 #include "game/areas.h"
 #include "game/collisions.h"
 #include "game/effect_ring.h"
 #include "game/geometry.h"
+#include "game/sound_ids.h"
 #include "game/turns.h"
 
 namespace orbigolf {
@@ -65,7 +66,7 @@ void stuckBallWatch(GameState& s, playerrec& b, Effects& fx) {
         b.lastWall = -1;
         b.moving = 1;
         b.stillPasses = 0;
-        playGameSound(s, fx, 19);
+        playGameSound(s, fx, sound::kDust);
         stuckBallDustBurst(s, b);
     }
 }
@@ -109,7 +110,7 @@ void applyFriction(GameState& s, playerrec& b, Effects& fx) {
     if (b.inSand) {
         if (b.speed > 2.5) {
             b.speed = 2.0;
-            playGameSound(s, fx, 2);
+            playGameSound(s, fx, sound::kBounce);
             sandSprayBurst(s, b);
         } else {
             b.speed -= 0.025;
@@ -125,7 +126,7 @@ void fly(GameState& s, playerrec& b, Effects& fx) {
         b.climb *= -0.65;
         b.z = 0;
         if (b.climb >= 1.5) landingDustBurst(s, b);
-        playGameSound(s, fx, 2);
+        playGameSound(s, fx, sound::kBounce);
     }
     b.climb -= 0.2;
     if (b.z == 0 && std::abs(b.climb) < 0.5) b.airborne = 0;

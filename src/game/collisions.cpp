@@ -4,6 +4,7 @@
 
 #include "game/geometry.h"
 #include "game/messages.h"
+#include "game/sound_ids.h"
 
 namespace orbigolf {
 
@@ -27,23 +28,24 @@ int32_t glanceOff(int32_t heading, int32_t e) {
     return e - 64;  // not reached: n = 256 always matches
 }
 
-// Steps the striking ball back along the line of centres until the two are clear
-// of each other. Each step moves it a whole pixel away, so the loop is short; the
-// cap only guards against positions so large that a step no longer changes them.
+// Steps the striking ball back along the line of centres until it is clear of
+// the other by either measure: more than 20 on the ground or more than 16 plainly.
+// Each step moves it a whole pixel away, so the loop is short; the cap only
+// guards against positions so large that a step no longer changes them.
 void pullApart(playerrec& b, const playerrec& other, int32_t e) {
     for (int step = 0; step < 100000; ++step) {
         b.x -= turnCos(e);
         b.y -= turnSin(e);
         b.lastX = b.x;
         b.lastY = b.y;
-        if (groundDistBetween(b, other) > 20 && plainDistBetween(b, other) > 16) return;
+        if (groundDistBetween(b, other) > 20 || plainDistBetween(b, other) > 16) return;
     }
 }
 
 void giveBonusStroke(GameState& s, const Rules& rules, Effects& fx) {
     if (s.bonusTaken || !rules.plus1) return;
     s.bonusTaken = 1;
-    playGameSound(s, fx, 21);
+    playGameSound(s, fx, sound::kBonus);
     showMessage(s, "BONUS STROKE");
     playerrec& current = s.playerRecs[s.curPlayer];
     current.strokes -= 1;
@@ -72,7 +74,7 @@ void collideWithOtherBalls(GameState& s, int player, const Rules& rules, Effects
         other.moving = 1;
         b.lastWall = -1;
         pullApart(b, other, e);
-        playGameSound(s, fx, 1);
+        playGameSound(s, fx, sound::kKnock);
         giveBonusStroke(s, rules, fx);
     }
 }

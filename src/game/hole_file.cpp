@@ -1,5 +1,6 @@
 #include "game/hole_file.h"
 
+#include "game/area_kinds.h"
 #include "game/geometry.h"
 #include "game/ini_file.h"
 
@@ -60,7 +61,12 @@ void readArea(const IniFile& ini, int n, arearec& a) {
 
 }  // namespace
 
-void ReadHoleFile(GameState& s, const std::string& path) { readHole(s, IniFile::load(path)); }
+std::optional<std::string> ReadHoleFile(GameState& s, const std::string& path) {
+    std::string whyNot;
+    readHole(s, IniFile::load(path, &whyNot));
+    if (whyNot.empty()) return std::nullopt;
+    return whyNot;
+}
 
 void readHole(GameState& s, const IniFile& ini) {
     for (int p = 1; p <= s.numPlayers && p <= kMaxPlayers; ++p) placeBall(s, ini, p);
@@ -72,7 +78,7 @@ void readHole(GameState& s, const IniFile& ini) {
     for (int n = 1; n <= kMaxAreas; ++n) {
         arearec& a = s.areas[n];
         readArea(ini, n, a);
-        if (a.kind == 5) {
+        if (a.kind == area::kCup) {
             s.cupX = a.x1;
             s.cupY = a.y1;
             s.nextHole = a.comment;

@@ -2,6 +2,7 @@
 // Reading a hole definition file into the game state: ball start positions (the
 // tee scatter), par, the 99 areas, the cup and the next hole's name.
 
+#include <optional>
 #include <string>
 
 #include "game/state.h"
@@ -13,8 +14,9 @@ namespace orbigolf {
 constexpr int kTeeScatterAttempts = 1000;
 
 // Reads the file at `path`. A missing or unreadable file is not an error: every
-// key then takes its default. Relies on numPlayers (1..4) and holeNum (1..9).
-void ReadHoleFile(GameState& s, const std::string& path);
+// key then takes its default, and the reason is returned for whoever wants to
+// tell the player. Relies on numPlayers (1..4) and holeNum (1..9).
+std::optional<std::string> ReadHoleFile(GameState& s, const std::string& path);
 
 // The same from an already parsed file.
 class IniFile;

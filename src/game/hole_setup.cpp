@@ -93,6 +93,9 @@ void resetForNewHole(GameState& s) {
         b.airborne = 0;
         b.sunk = 0;
         b.holed = 0;
+        // A ball that holed out while in a pipe would otherwise start the next
+        // hole sinking through a pipe that is not there.
+        b.piped = 0;
         b.moving = 0;
         b.ballRows = 15;
         b.cupArea = 0;

@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/course_items.h"
 #include "game/effect_ring.h"
 #include "game/geometry.h"
 #include "game/messages.h"
+#include "game/sound_ids.h"
 
 namespace orbigolf {
 
 namespace {
 
-constexpr int kSplashSlot = 32;
 constexpr const char* kOverStrokeLimit = "OVER STROKE LIMIT";
 
 const arearec* areaOf(const GameState& s, int32_t index) {
@@ -34,15 +35,15 @@ void waterAndFallOff(GameState& s, int player, const Rules& rules, Effects& fx) 
             b.y += 1;
             if (b.ballRows == 7) b.speed = 0;
             if (b.ballRows == 1) {
-                spriterec& splash = s.sprites[kSplashSlot];
+                spriterec& splash = s.sprites[slot::kSplash];
                 splash = spriterec{};
                 splash.x = wrapInt(roundWide(b.x) - 8);
                 splash.y = wrapInt(roundWide(b.y) - 25);
-                splash.image = 4;
+                splash.image = picture::kSplash;
                 splash.blend = 192;
             }
         }
-        const spriterec& splash = s.sprites[kSplashSlot];
+        const spriterec& splash = s.sprites[slot::kSplash];
         if (b.ballRows == 0 && splash.x == 0 && splash.y == 0) RedropBall(s, player, rules, fx);
     }
     if (b.fellOff && b.z < 100) {
@@ -62,7 +63,7 @@ void pipeTransit(GameState& s, int player, Effects& fx) {
     pullToward(b, *pipe, 0.5);
     if (!(b.y - b.z > pipe->y2)) return;
 
-    playGameSound(s, fx, 17);
+    playGameSound(s, fx, sound::kPipeExit);
     b.x = pipe->x2;
     b.y = pipe->y2;
     b.heading = turnOf(pipe->x4, pipe->y4, pipe->x3, pipe->y3);
@@ -99,7 +100,7 @@ void endOfHole(GameState& s, Effects& fx) {
     if (s.holeNum > 3) {
         s.gameOver = 1;
         s.screenMode = 3;
-        playGameSound(s, fx, 18);
+        playGameSound(s, fx, sound::kGoodHoling);
     } else {
         s.screenMode = 4;
     }
@@ -111,7 +112,7 @@ void holeOut(GameState& s, int player, const Rules& rules, Effects& fx) {
     // A ball sent in by the stroke limit is already at rest and the turn has
     // passed, so it must not end the stroke a second time.
     const bool rolledIn = b.moving;
-    if (!rules.training) playGameSound(s, fx, int64_t{b.strokes} - s.holePar > 0 ? 22 : 18);
+    if (!rules.training) playGameSound(s, fx, int64_t{b.strokes} - s.holePar > 0 ? sound::kPoorHoling : sound::kGoodHoling);
     // The stroke limit's message stands for the ball it sent in; a ball that rolls
     // in later on the same hole shows its own result.
     if (rolledIn || s.bigMessage != kOverStrokeLimit) s.bigMessage = scoreName(b.strokes, s.holePar);
@@ -163,11 +164,6 @@ void BallRulesPass(GameState& s, int player, const Rules& rules, Effects& fx) {
     if (b.inPlay && b.holed && b.z < -45) holeOut(s, player, rules, fx);
 }
 
-void ballRulesPassAll(GameState& s, const Rules& rules, Effects& fx) {
-    const DepthOrder order = ballDepthOrder(s);
-    for (int i = 0; i < order.count; ++i) BallRulesPass(s, order.players[i], rules, fx);
-}
-
 void RedropBall(GameState& s, int player, const Rules& rules, Effects& fx) {
     playerrec& b = s.playerRecs[player];
     b.lastWall = -1;
@@ -184,8 +180,8 @@ void RedropBall(GameState& s, int player, const Rules& rules, Effects& fx) {
     const int32_t d = s.random(22) + 4;
     b.x = s.dropX + turnCos(a) * d;
     b.y = s.dropY + turnSin(a) * d / 2;
-    addEffect(s, roundWide(b.x) - 17, roundWide(b.y) - 28 - roundWide(b.z), 13, 192);
-    playGameSound(s, fx, 7);
+    addEffect(s, roundWide(b.x) - 17, roundWide(b.y) - 28 - roundWide(b.z), picture::kTeleportFlash, 192);
+    playGameSound(s, fx, sound::kTeleport);
     if (rules.minus1) {
         showMessage(s, "PENALTY STROKE");
         b.totalStrokes += 1;

@@ -26,10 +26,6 @@ std::string scoreName(int32_t strokes, int32_t par);
 // Steps A to D for the ball of one player, in that order.
 void BallRulesPass(GameState& s, int player, const Rules& rules, Effects& fx);
 
-// Runs the pass for every ball in play, in depth order (the order is taken once,
-// before any ball is handled).
-void ballRulesPassAll(GameState& s, const Rules& rules, Effects& fx);
-
 // Drops a ball lost in water or off the course back near the drop point.
 void RedropBall(GameState& s, int player, const Rules& rules, Effects& fx);
 

@@ -1,9 +1,9 @@
 #include "game/ini_file.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <limits>
+
+#include "media/media_error.h"
 
 namespace orbigolf {
 
@@ -65,11 +65,14 @@ IniFile IniFile::parse(std::string_view text) {
     return ini;
 }
 
-IniFile IniFile::load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return IniFile{};
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return parse(text);
+IniFile IniFile::load(const std::string& path, std::string* whyNot) {
+    try {
+        const media::Bytes bytes = media::readFileBytes(path, kMaxFileSize);
+        return parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    } catch (const media::MediaError& e) {
+        if (whyNot != nullptr) *whyNot = e.what();
+        return IniFile{};
+    }
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {

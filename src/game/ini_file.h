@@ -18,8 +18,14 @@ public:
     IniFile() = default;
     // Parses text; never fails (lines that are neither a section nor key=value are skipped).
     static IniFile parse(std::string_view text);
-    // Reads a file; a missing or unreadable file reads as empty.
-    static IniFile load(const std::string& path);
+    // The largest file read; nothing of the game's comes near it, and it keeps a
+    // stray device or huge file from eating memory.
+    static constexpr std::size_t kMaxFileSize = std::size_t{1} << 20;
+
+    // Reads a file (regular files only, its name matched without regard to letter
+    // case when the exact one is missing). A file that cannot be read reads as
+    // empty, and `whyNot`, when given, receives the reason.
+    static IniFile load(const std::string& path, std::string* whyNot = nullptr);
 
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     std::string text(std::string_view section, std::string_view key) const;

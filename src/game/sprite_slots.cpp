@@ -17,12 +17,10 @@ void advanceSpriteSlot(spriterec& slot, int32_t substeps, int32_t frames) {
     }
 }
 
-void advanceSpriteSlots(GameState& s, const std::function<int32_t(int32_t image)>& framesOf) {
-    for (int i = kMaxSprites; i >= 1; --i) {
-        spriterec& slot = s.sprites[i];
-        if (spriteEmpty(slot)) continue;
-        advanceSpriteSlot(slot, s.substeps, framesOf(slot.image));
-    }
+void stepPulse(spriterec& slot) {
+    if (slot.pulse <= 0) return;
+    slot.pulse += 20;
+    if (slot.pulse > 1000) slot.pulse = 4;
 }
 
 }  // namespace orbigolf

@@ -1,8 +1,6 @@
 #pragma once
 // How the animation of each sprite slot runs on from tick to tick.
 
-#include <functional>
-
 #include "game/state.h"
 
 namespace orbigolf {
@@ -15,8 +13,8 @@ inline bool spriteEmpty(const spriterec& slot) { return slot.x == 0 && slot.y ==
 // loops (`keep`), and its tick starts again at 0.
 void advanceSpriteSlot(spriterec& slot, int32_t substeps, int32_t frames);
 
-// Advances every non-empty slot, from slot 50 down to slot 1. `framesOf` gives
-// the frame count of a picture of the hole's list.
-void advanceSpriteSlots(GameState& s, const std::function<int32_t(int32_t image)>& framesOf);
+// A blinking slot's fade counter runs on by 20 a tick and restarts at 4 past
+// 1000, so the picture shows while the counter runs 4..254 and hides otherwise.
+void stepPulse(spriterec& slot);
 
 }  // namespace orbigolf

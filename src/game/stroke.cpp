@@ -1,5 +1,7 @@
 #include "game/stroke.h"
 
+#include "game/sound_ids.h"
+
 namespace orbigolf {
 
 void commonStrokeSteps(GameState& s, bool pullPutt, Effects& fx) {
@@ -17,7 +19,7 @@ void commonStrokeSteps(GameState& s, bool pullPutt, Effects& fx) {
         b.climb = b.speed / 2 + 1;
         b.airborne = 1;
     }
-    if (pullPutt) playGameSound(s, fx, 0);
+    if (pullPutt) playGameSound(s, fx, sound::kStroke);
     fx.parkCursor();
 }
 

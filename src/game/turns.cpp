@@ -5,6 +5,7 @@
 #include "game/geometry.h"
 #include "game/ini_file.h"
 #include "game/messages.h"
+#include "game/sound_ids.h"
 
 namespace orbigolf {
 
@@ -16,7 +17,7 @@ void applyStrokeLimit(GameState& s, const Rules& rules, Effects& fx) {
     if (b.holed || b.strokes < strokeLimitOf(rules)) return;
     b.holed = 1;
     b.z = -100;
-    playGameSound(s, fx, 10);
+    playGameSound(s, fx, sound::kTooFast);
     showBigMessage(s, "OVER STROKE LIMIT");
 }
 
@@ -59,7 +60,7 @@ void EndOfStroke(GameState& s, const Rules& rules, Effects& fx) {
         return;
     }
     applyStrokeLimit(s, rules, fx);
-    playGameSound(s, fx, 24);
+    playGameSound(s, fx, sound::kTurnPasses);
     nextSequentialPlayer(s);
     if (rules.nextplayer == NextPlayerRule::FarthestFromHole) farthestFromHole(s);
     playerrec& next = s.playerRecs[s.curPlayer];

@@ -1,7 +1,9 @@
 #include "game/wall_bounce.h"
 
+#include "game/course_items.h"
 #include "game/effect_ring.h"
 #include "game/geometry.h"
+#include "game/sound_ids.h"
 
 namespace orbigolf {
 
@@ -36,12 +38,12 @@ void wallBounce(GameState& s, int32_t a, int player, Effects& fx) {
     if (b.z > 10) {
         const int64_t ex = roundWide(b.x) - 30;
         const int64_t ey = roundWide(b.y) - roundWide(b.z) - 30;
-        if (a == 0) addEffect(s, ex, ey, 16, 192);
-        if (a == 19) addEffect(s, ex, ey, 14, 192);
-        if (a == 109) addEffect(s, ex, ey, 15, 192);
-        playGameSound(s, fx, 11);
+        if (a == 0) addEffect(s, ex, ey, picture::kImpact0, 192);
+        if (a == 19) addEffect(s, ex, ey, picture::kImpact19, 192);
+        if (a == 109) addEffect(s, ex, ey, picture::kImpact109, 192);
+        playGameSound(s, fx, sound::kWallInFlight);
     } else {
-        playGameSound(s, fx, 1);
+        playGameSound(s, fx, sound::kKnock);
     }
     const int32_t used = arrivalWallAngle(a, b.heading);
     b.heading = wrapInt(-2 * int64_t{used} - b.heading);

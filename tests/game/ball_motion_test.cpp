@@ -3,9 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "game/area_tests.h"
+#include <utility>
+#include <vector>
+
 #include "game/collisions.h"
+#include "game/effect_ring.h"
 #include "game/geometry.h"
+#include "game/hit_tests.h"
+#include "game/particles.h"
+#include "game/sprite_slots.h"
+#include "game/stroke.h"
 #include "game/wall_bounce.h"
 #include "game_test_support.h"
 
@@ -48,12 +55,18 @@ TEST(BallMotion, SandCutsAFastBallToTwoOnceAndBrakesItHard) {
     RecordingEffects fx;
     testing::quadArea(s, 1, 23, 50, 50, 1500, 1000);
     placeBall(s, 1, 100, 100, 0, 4.0);
-    testing::runTicks(s, Rules{}, fx, 100);
+    testing::runTicks(s, Rules{}, fx, 2);
+    // The spray flies up from the ground as sand-coloured dots with shadows.
+    EXPECT_EQ(fx.count(2), 1);
+    const particlerec& grain = s.particles[17];
+    EXPECT_TRUE(grain.active && grain.dot && grain.shadow);
+    EXPECT_GT(grain.z, 0);
+    testing::runTicks(s, Rules{}, fx, 98);
     // 4 and 3.995 before the sand acts, then 2.0, 1.97, ... 0.02.
     EXPECT_NEAR(s.playerRecs[1].x, 175.665, 0.02);
     EXPECT_FALSE(s.playerRecs[1].moving);
     EXPECT_EQ(fx.count(2), 1);
-    EXPECT_TRUE(s.particles[17].active && s.particles[17].dot && s.particles[17].shadow);
+    EXPECT_FALSE(grain.active);  // one bounce each, long landed
 }
 
 TEST(BallMotion, RampEdgesTurnTheBallAndLaunchItOffTheLowSide) {
@@ -164,8 +177,12 @@ TEST(Collisions, StruckBallTakesTheLineOfCentresAndTheStrikerGlancesOff) {
     EXPECT_NEAR(a.speed, 2.995 * 0.95 * (1 - turnCos(16)), 1e-9);
     EXPECT_EQ(angleMod(a.heading), 58);
     EXPECT_TRUE(b.moving);
-    EXPECT_GT(groundDist(roundInt(a.x), roundInt(a.y), 110, 100), 20);
-    EXPECT_GT(plainDist(roundInt(a.x), roundInt(a.y), 110, 100), 16);
+    // Pulled apart step by step until clear by either measure, and no further.
+    const auto clear = [](double x, double y) {
+        return groundDist(roundInt(x), roundInt(y), 110, 100) > 20 || plainDist(roundInt(x), roundInt(y), 110, 100) > 16;
+    };
+    EXPECT_TRUE(clear(a.x, a.y));
+    EXPECT_FALSE(clear(a.x + turnCos(250), a.y + turnSin(250)));
     EXPECT_EQ(a.lastX, a.x);
     EXPECT_EQ(fx.sounds, std::vector<int>{1});  // no bonus stroke without plus1
 }
@@ -209,6 +226,193 @@ TEST(Collisions, BonusStrokeGoesToTheCurrentPlayerOncePerTurn) {
     EXPECT_EQ(s.bigMessage, "BONUS STROKE");
     EXPECT_EQ(s.message, std::string(27, ' ') + "BONUS STROKE");
     EXPECT_EQ(fx.sounds, (std::vector<int>{1, 21, 1}));
+}
+
+TEST(BallMotion, StuckBallIsRescuedAfterSixtyStillPassesUnlessItMayRest) {
+    const auto stuck = [](auto prepare) {
+        GameState s = testing::makeState();
+        RecordingEffects fx;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, 0.5);
+        b.anchorX = 380;
+        b.anchorY = 290;
+        b.stillPasses = 59;
+        prepare(b);
+        stuckBallWatch(s, b, fx);
+        return std::make_pair(b, fx.sounds);
+    };
+    const auto [watched, quiet] = stuck([](playerrec&) {});
+    EXPECT_EQ(watched.stillPasses, 60);  // sixty still passes are not yet too many
+    EXPECT_TRUE(quiet.empty());
+    for (uint64_t seed = 1; seed <= 50; ++seed) {
+        GameState s = testing::makeState(1, seed);
+        RecordingEffects fx;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, 0.5);
+        b.anchorX = 402;  // closer than 6: the anchor stays
+        b.anchorY = 301;
+        b.stillPasses = 60;  // the 61st still pass rescues it
+        b.lastWall = 4;
+        stuckBallWatch(s, b, fx);
+        EXPECT_EQ(b.x, 402);
+        EXPECT_EQ(b.y, 301);
+        EXPECT_TRUE(b.airborne && b.moving);
+        EXPECT_TRUE(b.heading <= -64 && b.heading >= -191) << b.heading;
+        EXPECT_EQ(b.speed, 1.0);
+        EXPECT_EQ(b.climb, 1.0);
+        EXPECT_EQ(b.lastWall, -1);
+        EXPECT_EQ(b.stillPasses, 0);
+        EXPECT_EQ(fx.sounds, std::vector<int>{19});
+        EXPECT_TRUE(s.particles[33].active && s.particles[33].bounces == 3);
+    }
+    const auto flags = {&playerrec::airborne, &playerrec::inSand, &playerrec::sunk, &playerrec::piped, &playerrec::holed};
+    for (auto flag : flags) {
+        const auto [b, sounds] = stuck([&](playerrec& p) {
+            p.stillPasses = 61;
+            p.*flag = 1;
+        });
+        EXPECT_EQ(b.stillPasses, 62);
+        EXPECT_TRUE(sounds.empty());
+    }
+    // Moving 2 or more restarts the count and moves the last position; 6 or more moves the anchor.
+    GameState s = testing::makeState();
+    RecordingEffects fx;
+    playerrec& b = placeBall(s, 1, 400, 300, 0, 0.5);
+    b.lastX = 397;
+    b.stillPasses = 30;
+    b.anchorX = 394;
+    stuckBallWatch(s, b, fx);
+    EXPECT_EQ(b.stillPasses, 0);
+    EXPECT_EQ(b.lastX, 400);
+    EXPECT_EQ(b.anchorX, 400);
+}
+
+TEST(Strokes, FromSandTheBallHopsAndAPushPuttWhiffCostsNothing) {
+    GameState s = testing::makeState();
+    RecordingEffects fx;
+    playerrec& b = placeBall(s, 1, 400, 300, 0, 3.0);
+    b.inSand = 1;
+    commonStrokeSteps(s, true, fx);
+    EXPECT_EQ(b.climb, 2.5);
+    EXPECT_TRUE(b.airborne && b.moving && s.anyMoving);
+    EXPECT_EQ(b.strokes, 1);
+    EXPECT_EQ(fx.sounds, std::vector<int>{0});
+    EXPECT_EQ(fx.parks, 1);
+
+    GameState p = testing::makeState();
+    RecordingEffects pfx;
+    playerrec& pushed = placeBall(p, 1, 400, 300, 0, 0.005);
+    commonStrokeSteps(p, false, pfx);
+    EXPECT_EQ(pushed.strokes, 0);  // a whiff
+    EXPECT_TRUE(pfx.sounds.empty());
+    EXPECT_FALSE(pushed.airborne);
+    pushed.speed = 0.0051;
+    commonStrokeSteps(p, false, pfx);
+    EXPECT_EQ(pushed.strokes, 1);
+    EXPECT_EQ(pushed.totalStrokes, 1);
+    EXPECT_EQ(p.swingStep, 1);
+    EXPECT_EQ(pushed.lastWall, -1);
+}
+
+TEST(EffectRing, WrapsFromThirtyToOneAndRepairsAnInvalidSlot) {
+    GameState s = testing::makeState();
+    s.nextEffect = 30;
+    s.sprites[30].tick = 9;
+    addEffect(s, 3000000000LL, -5, 7, -40);
+    EXPECT_EQ(s.sprites[30].x, wrapInt(3000000000LL));
+    EXPECT_EQ(s.sprites[30].y, -5);
+    EXPECT_EQ(s.sprites[30].tick, 9);  // tick and pulse are left as they are
+    EXPECT_EQ(s.nextEffect, 1);
+    for (int32_t bad : {0, 31, -7}) {
+        s.nextEffect = bad;
+        addEffect(s, 1, 2, 3, 0);
+        EXPECT_EQ(s.nextEffect, 2) << bad;
+    }
+}
+
+TEST(BallMotion, SandCutsOnlyASpeedAboveTwoAndAHalfAndSlimeBrakesEveryGrain) {
+    const auto afterFriction = [](double speed, const char* hole, RecordingEffects& fx) {
+        GameState s = testing::makeState();
+        s.holeName = hole;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, speed);
+        b.inSand = 1;
+        applyFriction(s, b, fx);
+        return std::make_pair(b.speed, s.particles[5]);
+    };
+    RecordingEffects fx;
+    EXPECT_DOUBLE_EQ(afterFriction(2.505, "course1hole1", fx).first, 2.5 - 0.025);
+    EXPECT_TRUE(fx.sounds.empty());
+    const auto [cut, grain] = afterFriction(2.506, "course1hole1", fx);
+    EXPECT_EQ(cut, 2.0);
+    EXPECT_EQ(fx.sounds, std::vector<int>{2});
+    EXPECT_EQ(grain.colour, rgbColour(255, 244, 214));
+    EXPECT_TRUE(grain.shadow && grain.dot);
+    const auto [slowed, slime] = afterFriction(2.506, "course4hole4", fx);
+    EXPECT_NEAR(slowed, 2.0 - 33 * 0.025, 1e-12);
+    EXPECT_EQ(slime.colour, rgbColour(111, 238, 53));
+    EXPECT_FALSE(slime.shadow || slime.dot);
+}
+
+TEST(Particles, FlyBounceDieAndGlanceOffWallStripsOncePerRound) {
+    GameState s = testing::makeState();
+    particlerec q;
+    q.active = 1;
+    q.x = 100;
+    q.y = 100;
+    q.heading = 0;
+    q.speed = 2;
+    q.climb = 1;
+    q.bounces = 1;
+    moveParticle(s, q);
+    EXPECT_EQ(q.lastX, 100);
+    EXPECT_DOUBLE_EQ(q.x, 102);
+    EXPECT_DOUBLE_EQ(q.speed, 2 - 0.012 / 4);
+    EXPECT_EQ(q.z, 1);
+    EXPECT_EQ(q.climb, 0.5);
+    // z 1.5, 1.5, 1, 0, then below the ground: its one bounce is used up.
+    for (int move = 2; move <= 5; ++move) {
+        moveParticle(s, q);
+        ASSERT_TRUE(q.active) << move;
+    }
+    EXPECT_EQ(q.z, 0);
+    moveParticle(s, q);
+    EXPECT_FALSE(q.active);
+    EXPECT_EQ(q.x, 0);
+
+    // A wall strip mirrors the heading once per round, substeps + 1 rounds.
+    for (const int32_t substeps : {1, 2}) {
+        GameState w = testing::makeState();
+        w.substeps = substeps;
+        testing::wallArea(w, 2, 6, 200, 100, 200, 300);
+        particlerec p;
+        p.active = 1;
+        p.x = 199;
+        p.y = 200;
+        p.heading = 10;
+        p.climb = 3;
+        p.bounces = 2;
+        moveParticle(w, p);
+        EXPECT_EQ(p.heading, substeps == 1 ? 10 : -10 - 64) << substeps;
+    }
+}
+
+TEST(SpriteSlots, APulseBlinksThroughItsCounterAndAnimationsEndOrLoop) {
+    spriterec slot;
+    slot.pulse = 981;
+    stepPulse(slot);
+    EXPECT_EQ(slot.pulse, 4);
+    stepPulse(slot);
+    EXPECT_EQ(slot.pulse, 24);
+    slot.pulse = 0;
+    stepPulse(slot);
+    EXPECT_EQ(slot.pulse, 0);
+
+    spriterec effect{10, 20, 3, 10, 0, 192, 0};
+    advanceSpriteSlot(effect, 2, 3);  // tick 12 = 4 x 3 frames: over
+    EXPECT_EQ(effect.x, 0);
+    EXPECT_EQ(effect.tick, 0);
+    spriterec looping{10, 20, 3, 253, 1, 0, 0};
+    advanceSpriteSlot(looping, 2, 100);  // tick 255 passes 254 however many frames
+    EXPECT_EQ(looping.x, 10);
+    EXPECT_EQ(looping.tick, 0);
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include "game/effects.h"
 #include "game/holing.h"
 #include "game/rules.h"
-#include "game/sprite_slots.h"
 #include "game/state.h"
+#include "game/tick.h"
 
 namespace orbigolf::testing {
 
@@ -94,12 +94,10 @@ inline arearec& wallArea(GameState& s, int h, int kind, int x1, int y1, int x2, 
     return a;
 }
 
-// The rules part of one game tick: every ball's passes, the sprite slots (one
-// frame per picture), then the ball rules pass in depth order.
+// One game tick with nothing shown (every picture one frame).
 inline void gameTick(GameState& s, const Rules& rules, Effects& fx) {
-    simulateBalls(s, rules, fx);
-    advanceSpriteSlots(s, [](int32_t) { return 1; });
-    ballRulesPassAll(s, rules, fx);
+    HeadlessStage stage;
+    simulationTick(s, rules, fx, stage);
 }
 
 inline void runTicks(GameState& s, const Rules& rules, Effects& fx, int ticks) {

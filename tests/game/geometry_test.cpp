@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+
 #include "game/geometry.h"
+#include "game/ini_file.h"
 #include "game/random.h"
 
 namespace orbigolf {
@@ -24,6 +28,24 @@ TEST(Geometry, AnglesDistancesAndRounding) {
     EXPECT_EQ(roundInt(2.5), 2);
     EXPECT_EQ(roundInt(3.5), 4);
     EXPECT_EQ(roundInt(-2.5), -2);
+    // Values beyond 32 bits saturate and NaN gives 0, never an undefined conversion.
+    EXPECT_EQ(roundInt(2147483646.6), INT32_MAX);
+    EXPECT_EQ(roundInt(1e300), INT32_MAX);
+    EXPECT_EQ(roundInt(-2147483648.4), INT32_MIN);
+    EXPECT_EQ(roundInt(-1e300), INT32_MIN);
+    EXPECT_EQ(roundInt(std::nan("")), 0);
+    EXPECT_EQ(roundInt(2147483646.4), 2147483646);
+}
+
+TEST(Geometry, IntegersReadFromTextKeepTo32Bits) {
+    const struct { const char* text; std::optional<int32_t> value; } rows[] = {
+        {"2147483647", INT32_MAX}, {"2147483648", std::nullopt}, {"-2147483648", INT32_MIN},
+        {"-2147483649", std::nullopt}, {"99999999999999999999", std::nullopt}, {"+5", 5}, {"-0", 0},
+        {"$FFFFFFFF", -1}, {"0x7fffffff", INT32_MAX}, {"$100000000", std::nullopt}, {"-$10", -16},
+        {"", std::nullopt}, {"-", std::nullopt}, {"$", std::nullopt}, {"0x", std::nullopt}, {"12a", std::nullopt},
+        {"0x1g", std::nullopt}, {" 1", std::nullopt},
+    };
+    for (const auto& r : rows) EXPECT_EQ(parseInteger(r.text), r.value) << '"' << r.text << '"';
 }
 
 TEST(Geometry, RandomFollowsSplitMix64AndScalesTheHighWord) {

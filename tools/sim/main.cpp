@@ -19,5 +19,5 @@ int main(int argc, char** argv) {
         std::cerr << parsed.error << '\n';
         return 2;
     }
-    return orbigolf::sim::run(*parsed.options, std::cout);
+    return orbigolf::sim::run(*parsed.options, std::cout, std::cerr);
 }

@@ -3,12 +3,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "game/ball_motion.h"
 #include "game/hole_file.h"
 #include "game/hole_setup.h"
-#include "game/holing.h"
-#include "game/sprite_slots.h"
 #include "game/stroke.h"
+#include "game/tick.h"
 
 namespace orbigolf::sim {
 
@@ -33,7 +31,7 @@ void strike(GameState& s, const Putt& putt, Effects& fx) {
 
 }  // namespace
 
-void setUpHole(GameState& s, const Options& o) {
+std::optional<std::string> setUpHole(GameState& s, const Options& o) {
     s.random.seed(o.seed);
     s.soundOn = o.sound ? 1 : 0;
     s.courseWidth = o.courseWidth;
@@ -44,7 +42,7 @@ void setUpHole(GameState& s, const Options& o) {
     s.substeps = o.substeps;
     s.holeName = o.holeName.value_or(std::filesystem::path(o.holeFile).stem().string());
 
-    ReadHoleFile(s, o.holeFile);
+    const std::optional<std::string> unread = ReadHoleFile(s, o.holeFile);
     setUpHoleState(s, o.rules);
 
     for (const BallPlacement& ball : o.balls) {
@@ -53,16 +51,16 @@ void setUpHole(GameState& s, const Options& o) {
         b.y = ball.y;
         b.inPlay = 1;
     }
+    return unread;
 }
 
 void runTick(GameState& s, const Options& o, int64_t tick, Effects& fx) {
     for (const Putt& putt : o.putts) {
         if (putt.tick == tick) strike(s, putt, fx);
     }
-    simulateBalls(s, o.rules, fx);
     // Without a picture list every picture counts as one frame.
-    advanceSpriteSlots(s, [](int32_t) { return 1; });
-    ballRulesPassAll(s, o.rules, fx);
+    HeadlessStage stage;
+    simulationTick(s, o.rules, fx, stage);
 }
 
 void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int player, bool final) {
@@ -79,10 +77,12 @@ void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int play
     out << "}\n";
 }
 
-int run(const Options& o, std::ostream& out) {
+int run(const Options& o, std::ostream& out, std::ostream& err) {
     GameState s;
     SilentEffects fx;
-    setUpHole(s, o);
+    if (const auto unread = setUpHole(s, o)) {
+        err << "orbigolf-sim: playing the default hole: " << *unread << '\n';
+    }
     for (int64_t tick = 1; tick <= o.ticks; ++tick) {
         runTick(s, o, tick, fx);
         if (o.trace) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -208,13 +209,29 @@ TEST(SimCommand, BadOptionsPrintOneLineAndExitWithTwo) {
 }
 
 TEST(SimCommand, MissingHoleFilePlaysTheDefaultHoleFor2000Ticks) {
-    const Result r = runCommand("'" + ::testing::TempDir() + "no_such.hole' --players 2");
+    const std::string missing = ::testing::TempDir() + "no_such.hole";
+    const Result r = runCommand("'" + missing + "' --players 2");
     EXPECT_EQ(r.status, 0);
     const auto out = lines(r.out);
     ASSERT_EQ(out.size(), 2u);
     EXPECT_EQ(out[0].rfind("{\"tick\":2000,\"player\":1,", 0), 0u) << out[0];
     EXPECT_EQ(out[1].rfind("{\"tick\":2000,\"player\":2,", 0), 0u) << out[1];
     EXPECT_NE(out[1].find("\"inPlay\":false,"), std::string::npos);
+    EXPECT_EQ(r.err, "orbigolf-sim: playing the default hole: Cannot open file " + missing + "\n");
+}
+
+TEST(SimCommand, HoleFilesThatAreNoFilesPlayTheDefaultHoleWithoutHangingOrExhaustingMemory) {
+    const std::string fifo = ::testing::TempDir() + "orbigolf_sim_" + std::to_string(getpid()) + ".fifo";
+    ::unlink(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const Result plain = runCommand("'" + ::testing::TempDir() + "no_such.hole' --ticks 5");
+    for (const std::string& path : {::testing::TempDir(), std::string("/dev/zero"), fifo}) {
+        const Result r = runCommand("'" + path + "' --ticks 5");
+        EXPECT_EQ(r.status, 0) << path;
+        EXPECT_EQ(r.out, plain.out) << path;
+        EXPECT_NE(r.err.find("playing the default hole: Cannot open file " + path), std::string::npos) << r.err;
+    }
+    ::unlink(fifo.c_str());
 }
 
 TEST(SimCommand, TraceLinesFollowTheFormat) {
@@ -248,7 +265,9 @@ TEST(SimCommand, TraceLinesFollowTheFormat) {
     std::snprintf(x, sizeof x, "\"x\":%.17g,\"y\":%.17g,", s.playerRecs[1].x, s.playerRecs[1].y);
     EXPECT_NE(out[0].find(x), std::string::npos) << out[0] << " lacks " << x;
     std::ostringstream lib;
-    EXPECT_EQ(run(options(args), lib), 0);
+    std::ostringstream libErr;
+    EXPECT_EQ(run(options(args), lib, libErr), 0);
+    EXPECT_EQ(libErr.str(), "");
     EXPECT_EQ(lib.str(), r.out);
 }
 

@@ -1,4 +1,4 @@
-#include "game/area_tests.h"
+#include "game/hit_tests.h"
 
 #include "game/geometry.h"
 
