@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "asset_file.h"
+#include "avi_command.h"
 #include "export.h"
 #include "flic_command.h"
+#include "hot_command.h"
 #include "info.h"
 #include "png_file.h"
 #include "show.h"
@@ -22,7 +24,9 @@ constexpr const char* kUsage =
     "       orbigolf-assets export FILE OUTDIR\n"
     "       orbigolf-assets show FILE [--windowed]\n"
     "FILE is a picture list (.dxg), a sound list (.dxw), a bitmap (.bmp), a wave (.wav)\n"
-    "or an animation (.fli, .flc: ITEM is the frame, from 1).\n";
+    "or an animation (.fli, .flc: ITEM is the frame, from 1).\n"
+    "Movies (.avi: ITEM is the frame, from 1) and forms holding hot-spot images (ITEM counts\n"
+    "each image's picture, mask and spot overview from 0) work too.\n";
 
 int usage() {
     std::fputs(kUsage, stderr);
@@ -47,6 +51,8 @@ int run(const std::vector<std::string>& args) {
     if (args.size() < 2) return usage();
     const std::string& command = args[0];
     const std::string& fileName = args[1];
+    if (isAviFile(fileName)) return runAviCommand(args);
+    if (HotForm form; readHotForm(fileName, form)) return runHotCommand(args, form);
     if (isFlicFile(fileName)) return runFlicCommand(args);
     if (command == "info") {
         bool json = false;
