@@ -463,8 +463,20 @@ void saveRegistryFile(const std::filesystem::path& file, const RegistryStore& st
         ::unlink(temporary.c_str());
         throw RegistryError(failed + ": " + std::strerror(e));
     }
+    // Temporary files of saves that were cut short (a crash before the rename) go now.
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    const std::string stem = file.filename().string() + ".";
+    try {
+        for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
+            const std::string name = e.path().filename().string();
+            if (name.size() == stem.size() + 6 && name.compare(0, stem.size(), stem) == 0 && e.is_regular_file(ec))
+                std::filesystem::remove(e.path(), ec);
+        }
+    } catch (const std::filesystem::filesystem_error&) {
+        // The settings are saved; tidying up can wait for the next save.
+    }
     // The rename itself reaches the disk with the folder.
-    const std::string dir = file.has_parent_path() ? file.parent_path().string() : ".";
+    const std::string dir = folder.string();
     const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
     if (dfd >= 0) {
         ::fsync(dfd);

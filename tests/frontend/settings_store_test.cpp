@@ -156,6 +156,15 @@ TEST(RegistryFile, SaveIsAtomicWhenKilledBeforeTheRename) {
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(fileText(file), before);
     EXPECT_EQ(platform::loadRegistryFile(file).value("HKEY_CURRENT_USER\\K", "V")->text, "old");
+    // The killed save left its temporary file; the next save clears it away.
+    auto leftovers = [&] {
+        int n = 0;
+        for (const auto& e : fs::directory_iterator(file.parent_path())) n += e.path() != file;
+        return n;
+    };
+    EXPECT_EQ(leftovers(), 1);
+    platform::saveRegistryFile(file, old);
+    EXPECT_EQ(leftovers(), 0);
 
     // A failed write leaves the old file and no temporary behind.
     platform::registrySaveHook = [](const fs::path& tmp) { fs::remove(tmp); };
