@@ -436,6 +436,9 @@ TEST(BallRules, SinkingStopsTheBallAtRowSevenAndAPipeDropCapsItsFall) {
         BallRulesPass(p, 1, Rules{}, fx);
         EXPECT_DOUBLE_EQ(fall.climb, substeps == 1 ? 4.0 : 4.1);
         EXPECT_DOUBLE_EQ(fall.z, -fall.climb);
+        fall.climb = 3.5;
+        BallRulesPass(p, 1, Rules{}, fx);
+        EXPECT_DOUBLE_EQ(fall.climb, 3.7);
     }
 }
 

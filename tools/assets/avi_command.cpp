@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "json_writer.h"
+#include "json_line.h"
 #include "media/media_error.h"
 #include "png_file.h"
 
@@ -57,24 +57,22 @@ std::string aviInfoText(const std::string& fileName, const platform::MovieInfo& 
 }
 
 std::string aviInfoJson(const std::string& fileName, const platform::MovieInfo& m) {
-    JsonWriter j;
-    j.beginObject();
-    j.key("file").value(fileName);
-    j.key("kind").value("avi");
-    j.key("frames").value(int64_t{m.frameCount});
-    j.key("width").value(m.width);
-    j.key("height").value(m.height);
-    j.key("frame_ms").value(static_cast<int64_t>(m.framesPerSecond > 0 ? 1000.0 / m.framesPerSecond + 0.5 : 0));
-    j.key("codec").value(m.codec);
-    j.key("fourcc").value(m.fourcc);
-    j.key("sound").value(m.hasSound);
+    tools::Json j;
+    j["file"] = tools::utf8Text(fileName);
+    j["kind"] = "avi";
+    j["frames"] = m.frameCount;
+    j["width"] = m.width;
+    j["height"] = m.height;
+    j["frame_ms"] = static_cast<int64_t>(m.framesPerSecond > 0 ? 1000.0 / m.framesPerSecond + 0.5 : 0);
+    j["codec"] = m.codec;
+    j["fourcc"] = tools::utf8Text(m.fourcc);
+    j["sound"] = m.hasSound;
     if (m.hasSound) {
-        j.key("sound_codec").value(m.soundCodec);
-        j.key("sound_rate").value(m.soundRate);
-        j.key("sound_channels").value(m.soundChannels);
+        j["sound_codec"] = m.soundCodec;
+        j["sound_rate"] = m.soundRate;
+        j["sound_channels"] = m.soundChannels;
     }
-    j.endObject();
-    return j.str() + "\n";
+    return tools::jsonLine(j) + "\n";
 }
 
 media::Bitmap aviFrame(const std::string& fileName, int n) {
@@ -143,7 +141,8 @@ int runAviCommand(const std::vector<std::string>& args) {
             return showAviFile(fileName, args.size() == 3);
         }
     } catch (const platform::MovieError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
+        // The message names the file already.
+        std::fprintf(stderr, "orbigolf-assets: %s\n", e.what());
         return 1;
     }
     return usage();

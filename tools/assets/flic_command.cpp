@@ -7,8 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "json_writer.h"
+#include "json_line.h"
 #include "media/file_lookup.h"
+#include "media/file_read.h"
 #include "media/flic_player.h"
 #include "png_file.h"
 
@@ -42,7 +43,7 @@ struct OpenPlayer {
         player.setFileName(fileName);
         player.Play();
         if (player.playState() == media::TFliPlayerTimer::PlayState::Stopped)
-            throw media::MediaError(media::cannotOpenMessage(fileName));
+            throw media::MediaError("Cannot open file " + fileName);
     }
 };
 
@@ -131,25 +132,20 @@ std::string flicInfoText(const std::string& fileName, const FlicSummary& s) {
 }
 
 std::string flicInfoJson(const std::string& fileName, const FlicSummary& s) {
-    JsonWriter j;
-    j.beginObject();
-    j.key("file").value(fileName);
-    j.key("kind").value(s.magic == media::kFlicMagicFli ? "fli" : "flc");
-    j.key("magic").value(int{s.magic});
-    j.key("frames").value(s.frames);
-    j.key("width").value(s.width);
-    j.key("height").value(s.height);
-    j.key("speed").value(int{s.speed});
-    j.key("delayMs").value(int{s.delayMs});
-    j.key("ringFrame").value(s.framesInFile > s.frames);
-    j.key("chunks").beginArray();
-    for (const auto& [type, count] : s.chunks) {
-        j.beginObject().key("type").value(type).key("name").value(chunkName(type)).key("count").value(count);
-        j.endObject();
-    }
-    j.endArray();
-    j.endObject();
-    return j.str() + "\n";
+    tools::Json j;
+    j["file"] = tools::utf8Text(fileName);
+    j["kind"] = s.magic == media::kFlicMagicFli ? "fli" : "flc";
+    j["magic"] = int{s.magic};
+    j["frames"] = s.frames;
+    j["width"] = s.width;
+    j["height"] = s.height;
+    j["speed"] = int{s.speed};
+    j["delayMs"] = int{s.delayMs};
+    j["ringFrame"] = s.framesInFile > s.frames;
+    j["chunks"] = tools::Json::array();
+    for (const auto& [type, count] : s.chunks)
+        j["chunks"].push_back(tools::Json{{"type", type}, {"name", chunkName(type)}, {"count", count}});
+    return tools::jsonLine(j) + "\n";
 }
 
 media::Bitmap flicFrame(const std::string& fileName, int n) {

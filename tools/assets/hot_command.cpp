@@ -6,7 +6,8 @@
 #include <filesystem>
 
 #include "export.h"
-#include "json_writer.h"
+#include "media/file_read.h"
+#include "json_line.h"
 #include "png_file.h"
 
 namespace orbigolf::assets {
@@ -79,44 +80,38 @@ std::string hotInfoText(const std::string& fileName, const HotForm& form) {
 }
 
 std::string hotInfoJson(const std::string& fileName, const HotForm& form) {
-    JsonWriter j;
-    j.beginObject();
-    j.key("file").value(fileName);
-    j.key("kind").value("form");
-    j.key("class").value(form.root.header.className);
-    j.key("hot_images").beginArray();
+    tools::Json j;
+    j["file"] = tools::utf8Text(fileName);
+    j["kind"] = "form";
+    j["class"] = tools::utf8Text(form.root.header.className);
+    j["hot_images"] = tools::Json::array();
     for (const auto& [name, im] : form.images) {
-        j.beginObject();
-        j.key("name").value(name);
-        j.key("width").value(im.Width);
-        j.key("height").value(im.Height);
-        j.key("picture_width").value(im.Picture.width);
-        j.key("picture_height").value(im.Picture.height);
-        j.key("mask_width").value(im.MaskPicture.width);
-        j.key("mask_height").value(im.MaskPicture.height);
-        j.key("spots").beginArray();
+        tools::Json o;
+        o["name"] = tools::utf8Text(name);
+        o["width"] = im.Width;
+        o["height"] = im.Height;
+        o["picture_width"] = im.Picture.width;
+        o["picture_height"] = im.Picture.height;
+        o["mask_width"] = im.MaskPicture.width;
+        o["mask_height"] = im.MaskPicture.height;
+        o["spots"] = tools::Json::array();
         for (const media::TSpot& s : im.HotSpots.items) {
-            j.beginObject();
-            j.key("shape").value(shapeName(s.Shape));
-            j.key("id").value(s.Id);
-            j.key("enabled").value(s.Enabled);
-            j.key("hint").value(s.Hint);
-            j.key("points").beginArray();
-            for (int32_t p : s.Points) j.value(p);
-            j.endArray();
+            tools::Json spot;
+            spot["shape"] = shapeName(s.Shape);
+            spot["id"] = s.Id;
+            spot["enabled"] = s.Enabled;
+            spot["hint"] = tools::utf8Text(s.Hint);
+            spot["points"] = s.Points;
             if (s.maskItem) {
-                j.key("mask_flags").value(int{s.maskItem->state});
-                j.key("hot").beginArray().value(s.maskItem->hot.x).value(s.maskItem->hot.y).endArray();
-                j.key("down").beginArray().value(s.maskItem->down.x).value(s.maskItem->down.y).endArray();
+                spot["mask_flags"] = int{s.maskItem->state};
+                spot["hot"] = {s.maskItem->hot.x, s.maskItem->hot.y};
+                spot["down"] = {s.maskItem->down.x, s.maskItem->down.y};
             }
-            j.endObject();
+            o["spots"].push_back(spot);
         }
-        j.endArray();
-        j.endObject();
+        j["hot_images"].push_back(o);
     }
-    j.endArray();
-    j.endObject();
-    return j.str() + "\n";
+    return tools::jsonLine(j) + "\n";
 }
 
 media::Bitmap spotOverview(const media::THotImage& image) {

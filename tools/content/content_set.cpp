@@ -8,6 +8,7 @@
 #include "finish.h"
 #include "front_end_content.h"
 #include "launch_backdrop.h"
+#include "media/file_read.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "media/wave.h"

@@ -2,7 +2,7 @@
 
 #include "finish.h"
 #include "front_screens.h"
-#include "media/media_error.h"
+#include "media/file_read.h"
 #include "movies.h"
 #include "platform/movie/movie.h"
 
