@@ -10,6 +10,7 @@
 #include "built_set.h"
 #include "flic_encode.h"
 #include "launch_backdrop.h"
+#include "media/file_read.h"
 #include "media/flic_player.h"
 
 namespace orbigolf::content::test {
