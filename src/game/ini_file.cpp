@@ -5,6 +5,7 @@
 
 #include "media/media_error.h"
 #include "media/media_error.h"
+#include "media/media_error.h"
 
 namespace orbigolf {
 

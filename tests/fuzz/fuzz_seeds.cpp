@@ -1,9 +1,10 @@
 // Writes the seed corpora of the fuzz targets, made with our own writer and encoders:
-//   orbigolf_fuzz_seeds OUTDIR   ->  OUTDIR/component_stream, OUTDIR/dib, OUTDIR/wave
+//   orbigolf_fuzz_seeds OUTDIR   ->  OUTDIR/component_stream, OUTDIR/dib, OUTDIR/wave, OUTDIR/flic
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media/component_stream.h"
@@ -163,6 +164,56 @@ void writeAll(const fs::path& dir, const std::vector<Bytes>& seeds) {
 
 }  // namespace
 
+// Small animations: a header and frames of the given (type, data) chunks.
+Bytes flicFile(uint16_t magic, int w, int h, const std::vector<std::vector<std::pair<uint16_t, Bytes>>>& frames) {
+    Bytes body;
+    for (const auto& chunks : frames) {
+        Bytes f;
+        for (const auto& [type, data] : chunks) {
+            put32(f, uint32_t(data.size() + 6));
+            put16(f, type);
+            f.insert(f.end(), data.begin(), data.end());
+        }
+        put32(body, uint32_t(f.size() + 16));
+        put16(body, 0xF1FA);
+        put16(body, uint32_t(chunks.size()));
+        body.resize(body.size() + 8, 0);
+        body.insert(body.end(), f.begin(), f.end());
+    }
+    Bytes b;
+    put32(b, uint32_t(128 + body.size()));
+    put16(b, magic);
+    put16(b, uint32_t(frames.size()));
+    put16(b, uint32_t(w));
+    put16(b, uint32_t(h));
+    put16(b, 8);
+    put16(b, 0);
+    put32(b, 40);
+    b.resize(128, 0);
+    b.insert(b.end(), body.begin(), body.end());
+    return b;
+}
+
+std::vector<Bytes> flicSeeds() {
+    Bytes colours;  // two packets: 3 entries at 0, 2 entries after a skip of 10
+    put16(colours, 2);
+    for (uint8_t v : {0, 3, 0, 0, 0, 63, 0, 0, 0, 63, 10, 2, 20, 30, 40, 50, 60, 1}) colours.push_back(v);
+    Bytes brun;  // 8 x 4: a run, a literal pair, a run per row
+    for (int y = 0; y < 4; ++y)
+        for (int v : {3, 4, y, 0xFE, 1, 2, 2, 13}) brun.push_back(uint8_t(v));
+    Bytes lc;  // rows 1..2: skip 2, copy 2; skip 1, repeat 3 times
+    for (uint8_t v : {1, 0, 2, 0, 2, 2, 2, 7, 8, 1, 0xFD, 9, 0}) lc.push_back(v);
+    Bytes ss2;  // skip a row, one copy packet, an odd-width last pixel word, a repeat
+    for (uint8_t v : {2, 0, 0xFF, 0xFF, 1, 0, 2, 1, 5, 6, 7, 0x80, 1, 0, 0, 0xFE, 3, 4}) ss2.push_back(v);
+    Bytes literal(8 * 4);
+    for (size_t i = 0; i < literal.size(); ++i) literal[i] = uint8_t(i * 7);
+    std::vector<Bytes> seeds;
+    seeds.push_back(flicFile(0xAF12, 8, 4, {{{4, colours}, {15, brun}}, {{7, ss2}}, {{13, {}}}, {{16, literal}}}));
+    seeds.push_back(flicFile(0xAF11, 8, 4, {{{11, colours}, {15, brun}}, {{12, lc}}, {{12, lc}, {18, {1, 2}}}}));
+    seeds.push_back(flicFile(0xAF12, 7, 3, {{{16, Bytes(21, 5)}}, {{7, ss2}}}));
+    return seeds;
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: orbigolf_fuzz_seeds OUTDIR\n");
@@ -173,6 +224,7 @@ int main(int argc, char** argv) {
         writeAll(out / "component_stream", streamSeeds());
         writeAll(out / "dib", dibSeeds());
         writeAll(out / "wave", waveSeeds());
+        writeAll(out / "flic", flicSeeds());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

@@ -6,11 +6,16 @@
 #include <exception>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "asset_file.h"
+#include "avi_command.h"
 #include "command_line.h"
 #include "export.h"
+#include "flic_command.h"
+#include "hot_command.h"
 #include "info.h"
 #include "media/media_error.h"
 #include "png_file.h"
@@ -25,7 +30,10 @@ constexpr const char* kUsage =
     "       orbigolf-assets png FILE OUT.png [ITEM]\n"
     "       orbigolf-assets export FILE OUTDIR\n"
     "       orbigolf-assets show FILE [--windowed]\n"
-    "FILE is a picture list (.dxg), a sound list (.dxw), a bitmap (.bmp) or a wave (.wav).\n";
+    "FILE is a picture list (.dxg), a sound list (.dxw), a bitmap (.bmp), a wave (.wav)\n"
+    "or an animation (.fli, .flc: ITEM is the frame, from 1).\n"
+    "Movies (.avi: ITEM is the frame, from 1) and forms holding hot-spot images (ITEM counts\n"
+    "each image's picture, mask and spot overview from 0) work too.\n";
 
 // ITEM: a position from 0, or an item name.
 int itemIndex(const AssetFile& file, const std::string& arg) {
@@ -105,9 +113,25 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
 
 }  // namespace
 
+// Animations, movies and forms with hot-spot images have their own forms of the commands.
+std::optional<int> runOtherKinds(int argc, char** argv) {
+    if (argc < 3) return std::nullopt;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args[0] != "info" && args[0] != "png" && args[0] != "export" && args[0] != "show") return std::nullopt;
+    try {
+        if (isFlicFile(args[1])) return runFlicCommand(args);
+        if (isAviFile(args[1])) return runAviCommand(args);
+        if (HotForm form; readHotForm(args[1], form)) return runHotCommand(args, form);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "orbigolf-assets: %s: %s\n", args[1].c_str(), e.what());
+        return 1;
+    }
+    return std::nullopt;
+}
+
 int main(int argc, char** argv) {
-    orbigolf::cli::CommandLine cl("orbigolf-assets", "Inspects and converts the game's data files.",
-                                  kUsage);
+    if (const auto status = runOtherKinds(argc, argv)) return *status;
+    orbigolf::cli::CommandLine cl("orbigolf-assets", "Inspects and converts the game's data files.", kUsage);
     Arguments args;
     std::function<int()> command;
     declareCommands(cl, args, command);

@@ -10,7 +10,9 @@
 
 #include "canvas.h"
 #include "content_set.h"
+#include "flic_sheet.h"
 #include "font_faces.h"
+#include "front_end_content.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "platform/byte_order.h"
@@ -159,6 +161,8 @@ std::vector<Entry> collect(const fs::path& dir) {
         }
         entries.push_back(std::move(e));
     }
+    for (FlicSheetPicture& f : flicSheetPictures(dir))
+        entries.push_back({f.title, std::move(f.frames), {f.frameWidth, f.frameHeight, 0, 0}, false, {}});
     for (const char* listName : {"sound.dxw", "menu.dxw"}) {
         const media::SoundListFile list = media::loadSoundListFile((dir / listName).string());
         for (size_t i = 0; i < list.items.size(); ++i) {
@@ -174,6 +178,14 @@ std::vector<Entry> collect(const fs::path& dir) {
                       (item.looped ? ", looped" : "");
             if (!e.samples.empty()) entries.push_back(std::move(e));
         }
+    }
+    for (ReviewPicture& p : frontEndReviewPictures(dir))
+        entries.push_back({p.title, std::move(p.bitmap), {p.frameWidth, p.frameHeight, 0, 0}, false, {}});
+    for (ReviewSound& s : frontEndReviewSounds(dir)) {
+        Entry e;
+        e.title = s.title;
+        e.samples = std::move(s.samples);
+        entries.push_back(std::move(e));
     }
     return entries;
 }

@@ -6,7 +6,9 @@
 #include "ball_art.h"
 #include "drawn_fonts.h"
 #include "finish.h"
+#include "front_end_content.h"
 #include "holes/hole_build.h"
+#include "launch_backdrop.h"
 #include "media/media_error.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
@@ -138,6 +140,12 @@ void buildContentSet(const fs::path& sources, const fs::path& outDir) {
                              soundList(sources / "sounds" / "game_sounds.txt", sources, "sounds"));
     media::saveSoundListFile((outDir / "menu.dxw").string(),
                              soundList(sources / "sounds" / "menu_sounds.txt", sources, "DXSong"));
+
+    const LaunchAnimations launch = buildLaunchAnimations(art);
+    media::writeFileBytes((outDir / "interface_loop.flc").string(), encodeFlic(launch.loop));
+    media::writeFileBytes((outDir / "interface.flc").string(), encodeFlic(launch.flip));
+
+    buildFrontEndContent(art, outDir);
 
     fs::create_directories(outDir / "textures");
     for (const BallTexture& b : balls)

@@ -21,7 +21,8 @@ std::vector<std::string> skinNames(const std::filesystem::path& sources);
 // The file the launch pad's ball picture starts as (also one of the textures).
 inline constexpr const char* kDefaultBallFile = "balltexture.bmp";
 
-// Writes "menu.dxg", "gui.dxg", "sound.dxw", "menu.dxw", the "textures" folder, the
+// Writes "menu.dxg", "gui.dxg", "sound.dxw", "menu.dxw", "interface_loop.flc",
+// "interface.flc", the "textures" folder, the
 // default ball picture and "skins/<name>/" into outDir (created when missing).
 void buildContentSet(const std::filesystem::path& sources, const std::filesystem::path& outDir);
 

@@ -1,0 +1,45 @@
+// Any bytes as a FLIC file: the player plays it (every frame in turn, then ticks with time
+// moving on, painting stretched and unstretched) and either shows frames or stops with a
+// message; it never reads or writes outside its buffers.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "media/flic_player.h"
+
+using namespace orbigolf;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // The player reads files while it plays, so the bytes become one.
+    static const std::string file = "/tmp/orbigolf_flic_fuzz_" + std::to_string(getpid()) + ".flc";
+    if (FILE* f = std::fopen(file.c_str(), "wb")) {
+        std::fwrite(data, 1, size, f);
+        std::fclose(f);
+    }
+    uint64_t now = 0;
+    platform::Surface screen(64, 48);
+    media::TFliPlayerTimer player([&now] { return now; });
+    player.setSurface(&screen);
+    player.setBounds(3, 2, 50, 40);
+    player.setFliPos(media::TFliPos::FliCentre);
+    player.setFileName(file);
+    try {
+        player.Play();
+        const int frames = player.frameCount() < 40 ? player.frameCount() : 40;
+        for (int n = 1; n <= frames && player.playState() != media::TFliPlayerTimer::PlayState::Stopped; ++n)
+            player.GotoFrame(n);
+        player.setStretch(true);
+        player.Loop = (size & 1) != 0;
+        for (int i = 0; i < 60 && player.playState() != media::TFliPlayerTimer::PlayState::Stopped; ++i) {
+            now += 20;
+            player.Tick();
+        }
+    } catch (const media::MediaError& e) {
+        if (player.playState() != media::TFliPlayerTimer::PlayState::Stopped) __builtin_trap();
+        if (player.errorMessage() != e.what()) __builtin_trap();
+    }
+    return 0;
+}

@@ -1,0 +1,137 @@
+// orbigolf-assets on movies and on forms holding hot-spot images: info, png and export, and
+// how a damaged movie fails.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "media/component_stream.h"
+#include "media/hot_image.h"
+#include "platform/movie/movie_writer.h"
+
+namespace orbigolf::assets {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class MovieAndFormAssets : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("orbigolf_mh_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    Result run(const std::string& args) const {
+        const std::string cmd = "timeout 60 '" ORBIGOLF_ASSETS_EXE "' " + args + " >'" + path("out.txt") + "' 2>'" +
+                                path("err.txt") + "'";
+        const int raw = std::system(cmd.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(path("out.txt")), slurp(path("err.txt"))};
+    }
+    fs::path dir_;
+};
+
+TEST_F(MovieAndFormAssets, MoviesInfoPngAndExport) {
+    platform::MovieWriterOptions o;
+    o.width = 48;
+    o.height = 32;
+    o.frameCount = 6;
+    o.sound.assign(22050 * 6 / 15, 1000);
+    platform::writeMovie(path("m.avi"), o, [](int i, platform::Surface& s) { s.fill(platform::toRgb565(40 * i, 0, 0)); });
+
+    Result r = run("info '" + path("m.avi") + "' --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"frames\":6"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"width\":48"), std::string::npos);
+    EXPECT_NE(r.out.find("\"height\":32"), std::string::npos);
+    EXPECT_NE(r.out.find("\"codec\":\"msvideo1\""), std::string::npos);
+    r = run("info '" + path("m.avi") + "'");
+    EXPECT_NE(r.out.find("48 x 32, 6 frames"), std::string::npos) << r.out;
+
+    r = run("png '" + path("m.avi") + "' '" + path("f.png") + "' 6");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(path("f.png")));
+    r = run("png '" + path("m.avi") + "' '" + path("g.png") + "' 7");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("has no frame 7"), std::string::npos) << r.err;
+
+    r = run("export '" + path("m.avi") + "' '" + path("frames") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(path("frames/0001.png")));
+    EXPECT_TRUE(fs::exists(path("frames/0006.png")));
+    EXPECT_FALSE(fs::exists(path("frames/0007.png")));
+
+    std::ofstream(path("bad.avi"), std::ios::binary) << "RIFF\x10\0\0\0AVI LIST";
+    r = run("info '" + path("bad.avi") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Cannot open movie"), std::string::npos) << r.err;
+}
+
+TEST_F(MovieAndFormAssets, HotImagePicturesExport) {
+    media::StreamObject form;
+    form.header.className = "Tlaunchpad";
+    form.header.objectName = "launchpad";
+    media::StreamObject& im = form.children.emplace_back();
+    im.header.className = "THotImage";
+    im.header.objectName = "HotImage1";
+    auto binary = [](media::Bytes b) {
+        media::StreamValue v;
+        v.tag = media::ValueTag::Binary;
+        v.bytes = std::move(b);
+        return v;
+    };
+    im.properties.emplace_back("Picture.Data",
+                               binary(media::encodePictureData(media::encodeBmp24(media::makeBitmap(20, 10, 0x102030)))));
+    im.properties.emplace_back("MaskPicture.Data",
+                               binary(media::encodePictureData(media::encodeBmp24(media::makeBitmap(20, 10, 0xFFA000)))));
+    std::vector<media::TSpot> spots{media::TSpot::ellipse({2, 1, 12, 9}), media::TSpot::rectangle({14, 2, 19, 8})};
+    spots[0].maskItem = media::MaskItem{media::kMaskHot, {2, 1}, {0, 0}};
+    spots[1].Enabled = false;
+    im.properties.emplace_back("HotSpots.Spots", binary(media::writeSpots(spots)));
+    im.properties.emplace_back("HotSpots.MaskItems", binary(media::writeMaskItems(spots)));
+    media::ComponentWriter w;
+    w.writeSignature();
+    w.writeObject(form);
+    std::ofstream(path("form.dfm"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(w.bytes().data()), std::streamsize(w.bytes().size()));
+
+    Result r = run("info '" + path("form.dfm") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("HotImage1"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("#0 ellipse"), std::string::npos);
+    EXPECT_NE(r.out.find("#1 rectangle id 0 disabled"), std::string::npos);
+    r = run("info '" + path("form.dfm") + "' --json");
+    EXPECT_NE(r.out.find("\"picture_width\":20"), std::string::npos) << r.out;
+
+    r = run("export '" + path("form.dfm") + "' '" + path("out") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(path("out/000-HotImage1-picture.png")));
+    EXPECT_TRUE(fs::exists(path("out/001-HotImage1-mask.png")));
+    EXPECT_TRUE(fs::exists(path("out/002-HotImage1-spots.png")));
+    r = run("png '" + path("form.dfm") + "' '" + path("mask.png") + "' 1");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(path("mask.png")), slurp(path("out/001-HotImage1-mask.png")));
+}
+
+}  // namespace
+}  // namespace orbigolf::assets
