@@ -56,28 +56,29 @@ TEST(PanelFit, MessageLineRunsInsidePlainWindows) {
     const uint32_t window = commonColour(1, 122, 31, 289, 40);
     expectPlain(1, 116 + kSmall, 31, 116 + kSmall * 29 - 1, 31 + kSmallHeight - 1, window,
                 "message line, full panel");
-    const uint32_t small = commonColour(2, 86, 9, 205, 18);
-    // On the minimised panel a two-digit stroke count starts at 210, so the last glyph
-    // of a full line may touch the stroke well.
-    expectPlain(2, 80 + kSmall, 9, 209, 9 + kSmallHeight - 1, small, "message line, minimised");
+    const uint32_t small = commonColour(2, 86, 9, 195, 18);
+    // On the minimised panel the window ends just before a two-digit stroke count.
+    expectPlain(2, 80 + kSmall, 9, 200, 9 + kSmallHeight - 1, small, "message line, minimised");
 }
 
 TEST(PanelFit, NumbersLandOnPlainWells) {
-    const uint32_t field = commonColour(1, 120, 48, 142, 61);
-    // Strokes: one digit at 118, ten or more at 113; par: up to two digits at 161.
-    expectPlain(1, 118 + kNumber, 48, 118 + kNumber + 7, 48 + kNumberHeight - 1, field, "strokes");
-    expectPlain(1, 113 + kNumber, 48, 113 + 2 * kNumber + 7, 48 + kNumberHeight - 1, field,
+    // Strokes and par are small-font figures: strokes at 118 (113 from 10 on), par at 161.
+    const uint32_t field = commonColour(1, 118, 48, 132, 57);
+    expectPlain(1, 118 + kSmall, 48, 118 + 2 * kSmall - 1, 48 + kSmallHeight - 1, field, "strokes");
+    expectPlain(1, 113 + kSmall, 48, 113 + 3 * kSmall - 1, 48 + kSmallHeight - 1, field,
                 "strokes of 10 or more");
-    expectPlain(1, 161 + kNumber, 48, 161 + 2 * kNumber + 7, 48 + kNumberHeight - 1, field, "par");
+    expectPlain(1, 161 + kSmall, 48, 161 + 3 * kSmall - 1, 48 + kSmallHeight - 1,
+                commonColour(1, 165, 48, 178, 57), "par");
     // Scores: up to three glyphs ("o12", "-10") at the four player places.
     const int sx[4] = {19, 64, 19, 64}, sy[4] = {27, 27, 48, 48};
     for (int p = 0; p < 4; ++p)
         expectPlain(1, sx[p] + kNumber, sy[p], sx[p] + 3 * kNumber + 7, sy[p] + kNumberHeight - 1,
                     field, "score of player " + std::to_string(p + 1));
-    expectPlain(2, 206 + kNumber, 9, 206 + kNumber + 7, 9 + kNumberHeight - 1,
-                commonColour(2, 215, 9, 222, 22), "strokes, minimised");
-    expectPlain(2, 221 + kNumber, 9, 221 + 2 * kNumber + 7, 9 + kNumberHeight - 1,
-                commonColour(2, 230, 9, 246, 22), "par, minimised");
+    expectPlain(2, 201 + kSmall, 9, 201 + 3 * kSmall - 1, 9 + kSmallHeight - 1,
+                commonColour(2, 207, 9, 218, 18), "strokes, minimised");
+    // Pars are single figures; the minimised par well holds one.
+    expectPlain(2, 221 + kSmall, 9, 221 + 2 * kSmall - 1, 9 + kSmallHeight - 1,
+                commonColour(2, 225, 9, 235, 18), "par, minimised");
 }
 
 bool orangeish(uint32_t bgr) {
