@@ -15,6 +15,9 @@ public:
     virtual void playBackgroundSound(int n) = 0;
     // Park the mouse cursor at the centre of the display surface.
     virtual void parkCursor() = 0;
+    // The volume of item n of `sounds`, in hundredths of a decibel, for sounds whose
+    // loudness follows their distance; outlets without sound ignore it.
+    virtual void setSoundVolume(int /*n*/, int /*hundredthsDb*/) {}
 };
 
 // An outlet that does nothing, for callers that want no side effects.

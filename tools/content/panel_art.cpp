@@ -327,11 +327,12 @@ media::Bitmap buildPanel(const ArtContext& art, const PixelFont& font) {
     drawWell(c, localX(kMessageX + 2), localY(kMessageY - 4), localX(msgRight),
              localY(kMessageY + 12), t["window"], t["window_edge"], 3);
 
-    // Strokes and par fields with their labels.
-    drawWell(c, localX(119), localY(46), localX(145), localY(63), t["field"], t["window_edge"]);
-    drawWell(c, localX(166), localY(46), localX(190), localY(63), t["field"], t["accent"]);
-    drawCentredLabel(c, font, t, "STROKES", localX(132), static_cast<int>(localY(66)));
-    drawCentredLabel(c, font, t, "PAR", localX(178) + 1, static_cast<int>(localY(66)));
+    // Strokes and par fields with their labels, fitted to the small font the figures are
+    // drawn in: strokes at 118 (113 from 10 on), par at 161, one advance to the first glyph.
+    drawWell(c, localX(116), localY(45), localX(134), localY(60), t["field"], t["window_edge"]);
+    drawWell(c, localX(163), localY(45), localX(180), localY(60), t["field"], t["accent"]);
+    drawCentredLabel(c, font, t, "STROKES", localX(125), static_cast<int>(localY(66)));
+    drawCentredLabel(c, font, t, "PAR", localX(171) + 1, static_cast<int>(localY(66)));
 
     // Putting method: the plate reads PULL; the push sign is drawn over it.
     drawPlate(c, t, font, localX(kSignX), localY(kSignY), false);
@@ -358,11 +359,12 @@ media::Bitmap buildPanelMinimised(const ArtContext& art, const PixelFont& font) 
     drawEmblem(c, t, 12, 12, 4);
     font.draw(c, "ORBIGOLF", 22, static_cast<int>(localY(kMinMessageY)), t["text_light"],
               t["text"], t["text_shadow"]);
-    // The message window ends where a two-digit stroke count begins.
-    drawWell(c, localX(kMinMessageX + 3), localY(6), localX(211), localY(24), t["window"],
+    // The message window ends where a two-digit stroke count begins; the strokes (206, or
+    // 201 from 10 on) and par (221) fields hold small-font figures.
+    drawWell(c, localX(kMinMessageX + 3), localY(6), localX(203), localY(24), t["window"],
              t["window_edge"], 2);
-    drawWell(c, localX(213), localY(6), localX(227), localY(25), t["field"], t["window_edge"], 2);
-    drawWell(c, localX(229), localY(6), localX(248), localY(25), t["field"], t["accent"], 2);
+    drawWell(c, localX(205), localY(6), localX(220), localY(24), t["field"], t["window_edge"], 2);
+    drawWell(c, localX(223), localY(6), localX(237), localY(24), t["field"], t["accent"], 2);
     drawCloseMark(c, t);
     return finishCanvas(c);
 }

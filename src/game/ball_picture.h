@@ -1,0 +1,24 @@
+#pragma once
+// The picture of one ball: shadow, a 16 x 16 surface rebuilt every tick from the
+// player's texture (rotated by `spin`, scrolled by `rollU`/`rollV`, bulged through a
+// remap table), shading, tint, the course foreground around it and the cup lip or pipe
+// front over a ball that has gone in. Drawing only; the tick clears the tint.
+
+#include <array>
+#include <cstdint>
+
+#include "game/game_pictures.h"
+#include "game/state.h"
+#include "platform/display.h"
+
+namespace orbigolf {
+
+// Which of the 256 ball pixels (16 * row + column) are inside the round mask.
+const std::array<bool, 256>& ballMask();
+// The texel remap that bulges the middle of the texture.
+const std::array<uint8_t, 256>& ballRemap();
+
+// The ball of `player`, when it is in play and higher than -30.
+void drawBall(platform::Display& d, const GameState& s, const GamePictures& p, int player);
+
+}  // namespace orbigolf

@@ -1,0 +1,214 @@
+#include "game/hud.h"
+
+#include <algorithm>
+
+#include "game/fonts.h"
+#include "game/geometry.h"
+#include "game/holing.h"
+#include "game/score_card.h"
+
+namespace orbigolf {
+namespace {
+
+struct HotArea {
+    int left, top, right, bottom;
+    std::string_view hint;
+};
+
+// Tested in this order; the last one holding the mouse gives the hint.
+constexpr HotArea kAreas[] = {
+    {16, 76, 42, 102, "REPEAT LAST MESSAGE"},  {38, 76, 64, 102, "TOGGLE PUSH/PULL PUTT"},
+    {60, 76, 86, 102, "SOUND ON/OFF (F3)"},    {82, 76, 108, 102, "PUTTING HELP (F1)"},
+    {104, 76, 130, 102, "CENTERBALL (HOME)"},  {21, 28, 103, 65, "SHOW SCORE DETAILS "},
+    {267, 7, 274, 13, "EXIT GAME (ESC) "},
+};
+
+bool inside(const HotArea& a, int x, int y) { return a.left <= x && x <= a.right && a.top <= y && y <= a.bottom; }
+
+Boolean& buttonFlag(GameState& s, int k) {
+    switch (k) {
+        case 1: return s.buttonDown1;
+        case 2: return s.buttonDown2;
+        case 3: return s.buttonDown3;
+        case 4: return s.buttonDown4;
+        default: return s.buttonDown5;
+    }
+}
+
+Boolean buttonFlag(const GameState& s, int k) {
+    switch (k) {
+        case 1: return s.buttonDown1;
+        case 2: return s.buttonDown2;
+        case 3: return s.buttonDown3;
+        case 4: return s.buttonDown4;
+        default: return s.buttonDown5;
+    }
+}
+
+bool validPlayer(const GameState&, int p) { return OneBased<playerrec, kMaxPlayers>::inRange(p); }
+
+// Length of a label centred on `nameChars` characters of the name.
+int64_t labelLength(const GameState& s, int player, size_t nameChars) {
+    const playerrec& b = s.playerRecs[player];
+    return 3 + static_cast<int64_t>(std::min(b.name.size(), nameChars)) + 2 +
+           static_cast<int64_t>(std::to_string(b.totalStrokes).size()) + 1;
+}
+
+void drawBallLabel(platform::Display& d, const GameState& s, const GamePictures& p, int player, size_t centredOn) {
+    const playerrec& b = s.playerRecs[player];
+    const int64_t x = roundWide(b.x) - s.scrollX;
+    const int64_t y = roundWide(b.y) - s.scrollY - roundWide(b.z);
+    if (const platform::Picture* box = pictureOf(p.gui, 18)) d.drawFrame(*box, 0, screenCoord(x - 52), screenCoord(y - 40));
+    DrawSmallText(d, p, playerLabel(s, player, 9), screenCoord(x - 3 * labelLength(s, player, centredOn)),
+                  screenCoord(y - 35));
+}
+
+void drawPanel(platform::Display& d, const GameState& s, const GamePictures& p, const HudFrame& frame) {
+    const bool havePlayer = validPlayer(s, s.curPlayer);
+    const int32_t strokes = havePlayer ? s.playerRecs[s.curPlayer].strokes : 0;
+    if (!s.panelSmall) {
+        if (const platform::Picture* panel = pictureOf(p.gui, 1)) d.drawFrame(*panel, 0, 4, 4);
+        if (havePlayer && !s.playerRecs[s.curPlayer].pullPutt)
+            if (const platform::Picture* sign = pictureOf(p.gui, 4)) d.drawFrame(*sign, 0, 193, 49);
+        if (const platform::Picture* pressed = pictureOf(p.gui, 3))
+            for (int k = 1; k <= 5; ++k)
+                if (buttonFlag(s, k)) d.drawFrame(*pressed, k - 1, 17 + 22 * (k - 1), 76);
+        if (frame.lineIdle) {
+            if (frame.helpText.empty() && havePlayer) DrawSmallText(d, p, playerLabel(s, s.curPlayer, 17), 116, 31);
+            DrawSmallText(d, p, frame.helpText, 116, 31);
+        }
+        DrawSmallText(d, p, std::to_string(s.holePar), 161, 48);
+        DrawSmallText(d, p, std::to_string(strokes), strokes >= 10 ? 113 : 118, 48);
+        constexpr int kScoreX[4] = {19, 64, 19, 64};
+        constexpr int kScoreY[4] = {27, 27, 48, 48};
+        for (int h = 1; h <= std::min(s.numPlayers, kMaxPlayers); ++h)
+            DrawNumberText(d, p, scoreText(s.playerRecs[h].scoreToPar), kScoreX[h - 1], kScoreY[h - 1]);
+    } else {
+        if (const platform::Picture* panel = pictureOf(p.gui, 2)) d.drawFrame(*panel, 0, 4, 4);
+        DrawSmallText(d, p, std::to_string(s.holePar), 221, 9);
+        DrawSmallText(d, p, std::to_string(strokes), strokes >= 10 ? 201 : 206, 9);
+        if (frame.lineIdle && havePlayer)
+            DrawSmallText(d, p, playerLabel(s, s.curPlayer, 13), 80, 9);
+    }
+}
+
+void drawPage(platform::Display& d, const GameState& s, const GamePictures& p, const Rules& rules) {
+    const int w = d.width(), h = d.height();
+    if (s.screenMode == 3) {
+        drawScoreCard(d, s, p, rules.scoring);
+    } else if (s.screenMode == 1) {
+        d.fill(0);
+        const bool pull = validPlayer(s, s.curPlayer) && s.playerRecs[s.curPlayer].pullPutt;
+        const platform::Picture* page = pictureOf(p.menu, pull ? 2 : 3);
+        const platform::Picture* sizeOf = pictureOf(p.menu, 3);
+        if (page != nullptr && sizeOf != nullptr)
+            d.drawFrame(*page, 0, (w - sizeOf->frameWidth()) / 2, (h - sizeOf->frameHeight()) / 2);
+    } else if (s.screenMode == 2) {
+        d.fill(0);
+        if (const platform::Picture* card = pictureOf(p.course, 12))
+            d.drawFrame(*card, 0, (w - card->frameWidth()) / 2, (h - card->frameHeight()) / 2);
+    }
+}
+
+}  // namespace
+
+void PostMessage(GameState& s, std::string_view text) {
+    s.message = std::string(text);
+    s.messagePos = 0;
+}
+
+void ShowBigMessage(GameState& s, std::string_view text) {
+    s.bigMessage = std::string(text);
+    s.bigMessageFade = 255;
+}
+
+std::string playerLabel(const GameState& s, int player, size_t nameChars) {
+    const playerrec& b = s.playerRecs[player];
+    return upperCase(std::to_string(player) + ". " + b.name.substr(0, nameChars) + " (" +
+                     std::to_string(b.totalStrokes) + ")");
+}
+
+std::string scoreText(int32_t scoreToPar) {
+    if (scoreToPar < 0) return std::to_string(scoreToPar);
+    std::string text = "o";
+    text += std::to_string(scoreToPar);
+    return text;
+}
+
+std::string_view panelHint(int x, int y) {
+    std::string_view hint;
+    for (const HotArea& a : kAreas)
+        if (inside(a, x, y)) hint = a.hint;
+    return hint;
+}
+
+bool insideButton(int k, int x, int y) { return k >= 1 && k <= 5 && inside(kAreas[k - 1], x, y); }
+
+HudFrame hudStep(GameState& s, const Rules& rules, int screenW, int screenH) {
+    HudFrame frame;
+    if (validPlayer(s, s.curPlayer)) UpdateScoreToPar(s);
+    frame.lineIdle = s.messagePos == -1;
+    if (!s.panelSmall) {
+        for (int k = 1; k <= 5; ++k)
+            if (buttonFlag(s, k) && !insideButton(k, s.mouseX, s.mouseY)) buttonFlag(s, k) = 0;
+        if (s.messagePos == -1) s.helpText = std::string(panelHint(s.mouseX, s.mouseY));
+        frame.helpText = s.helpText;
+    }
+    s.helpText.clear();
+
+    if (4 * static_cast<int64_t>(s.message.size()) < s.messagePos) s.messagePos = -1;
+    if (s.messagePos != -1) {
+        s.messagePos += s.substeps;
+        const size_t start = static_cast<size_t>(std::max(s.messagePos / 4, 1) - 1);
+        const size_t chars = s.panelSmall ? 21 : 28;
+        frame.messageShown = true;
+        if (start < s.message.size()) frame.messageWindow = s.message.substr(start, chars);
+    }
+
+    if (s.exitAsked) {
+        s.bigMessage = "PRESS ENTER TO CONFIRM EXIT";
+        s.bigMessageFade = 195 + s.random(10);
+    }
+    if (s.bigMessageFade > 0) {
+        const int32_t f = s.bigMessageFade;
+        const int64_t centre = (int64_t{screenW} - 23 * static_cast<int64_t>(s.bigMessage.size())) / 2;
+        frame.bigShown = true;
+        frame.bigText = s.bigMessage;
+        frame.bigAlpha = (3 * f) / 4;
+        frame.bigX1 = screenCoord(centre + s.random(2));
+        frame.bigX2 = screenCoord(centre + s.random(4));
+        frame.bigY1 = screenH / 2 - 30;
+        frame.bigY2 = frame.bigY1 + s.random(2);
+        const int64_t next = int64_t{f} - int64_t{512 / f} * s.substeps;
+        s.bigMessageFade = static_cast<int32_t>(std::max<int64_t>(next, 0));
+        if (s.bigMessageFade == 0) s.bigMessage.clear();
+    }
+    if (s.screenMode == 3) updateScoreCardSummary(s, rules.scoring);
+    return frame;
+}
+
+void drawHud(platform::Display& d, const GameState& s, const GamePictures& p, const Rules& rules,
+             const HudFrame& frame) {
+    if (s.showScores) {
+        const DepthOrder order = ballDepthOrder(s);
+        for (int i = 0; i < order.count; ++i)
+            if (s.playerRecs[order.players[static_cast<size_t>(i)]].inPlay)
+                drawBallLabel(d, s, p, order.players[static_cast<size_t>(i)], 11);
+    }
+    if (!s.anyMoving && s.puttPhase == 0 && validPlayer(s, s.curPlayer)) drawBallLabel(d, s, p, s.curPlayer, 9);
+    drawPanel(d, s, p, frame);
+    if (frame.messageShown)
+        DrawSmallText(d, p, frame.messageWindow, s.panelSmall ? 80 : 116, s.panelSmall ? 9 : 31);
+    if (frame.bigShown) {
+        DrawBigText(d, p, frame.bigText, frame.bigX1, frame.bigY1, frame.bigAlpha);
+        DrawBigText(d, p, frame.bigText, frame.bigX2, frame.bigY2, frame.bigAlpha);
+    }
+    drawPage(d, s, p, rules);
+}
+
+void drawPointer(platform::Display& d, const GameState& s, const GamePictures& p) {
+    if (s.anyMoving || s.puttPhase != 0) return;
+    if (const platform::Picture* pointer = pictureOf(p.gui, 0)) d.drawFrame(*pointer, 0, s.mouseX, s.mouseY);
+}
+
+}  // namespace orbigolf
