@@ -6,6 +6,7 @@
 #include "ball_art.h"
 #include "drawn_fonts.h"
 #include "finish.h"
+#include "holes/hole_build.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "media/wave.h"
@@ -155,6 +156,8 @@ void buildContentSet(const fs::path& sources, const fs::path& outDir) {
             media::writeFileBytes((dir / f.fileName).string(), encodeBmpFile(b));
         }
     }
+
+    buildHoleSet(sources, outDir, fonts);
 }
 
 }  // namespace orbigolf::content

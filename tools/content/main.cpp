@@ -5,15 +5,21 @@
 //                                  draw a review sheet of a built set (or of the items
 //                                  whose title holds FILTER, enlarged ZOOM times)
 //     orbigolf-content preview CONTENTDIR OUT.png    mock game screens from a built set
+//     orbigolf-content --hole SOURCE OUTDIR [--size WxH]   build one hole from its source
+//     orbigolf-content holes-review OUTDIR [SOURCE...] course, areas and card pictures of the set's holes
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "contact_sheet.h"
 #include "content_set.h"
+#include "font_faces.h"
+#include "holes/hole_build.h"
 #include "preview.h"
 
 #ifndef ORBIGOLF_CONTENT_SOURCES
@@ -35,6 +41,19 @@ int main(int argc, char** argv) {
             orbigolf::content::drawPreview(argv[2], argv[3]);
             return 0;
         }
+        if (argc > 1 && std::string(argv[1]) == "--hole") {
+            std::optional<std::pair<int, int>> size;
+            if (argc == 6 && std::string(argv[4]) == "--size") size = orbigolf::content::parseSize(argv[5]);
+            else if (argc != 4) throw std::runtime_error("usage: orbigolf-content --hole SOURCE OUTDIR [--size WxH]");
+            orbigolf::content::FontFaces fonts;
+            orbigolf::content::buildHoleFiles(argv[2], argv[3], size, fonts, sources);
+            return 0;
+        }
+        if (argc >= 3 && std::string(argv[1]) == "holes-review") {
+            orbigolf::content::writeHoleReview(sources, argv[2],
+                                               std::vector<std::filesystem::path>(argv + 3, argv + argc));
+            return 0;
+        }
         if (argc > 3 && std::string(argv[1]) == "--sources") {
             sources = argv[2];
             a = 3;
@@ -43,7 +62,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr,
                          "usage: orbigolf-content [--sources DIR] OUTDIR\n"
                          "       orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n"
-                         "       orbigolf-content preview CONTENTDIR OUT.png\n");
+                         "       orbigolf-content preview CONTENTDIR OUT.png\n"
+                         "       orbigolf-content --hole SOURCE OUTDIR [--size WxH]\n"
+                         "       orbigolf-content holes-review OUTDIR [SOURCE...]\n");
             return 2;
         }
         orbigolf::content::buildContentSet(sources, argv[a]);
