@@ -130,7 +130,7 @@ private:
     platform::TDXTimer timer_;
     TDXImageList menu_, gui_, course_;
     TDXWaveList sounds_, bgsounds_;
-    std::unique_ptr<GameEffects> fx_;
+    std::unique_ptr<Effects> fx_;
     TMainObserver* observer_ = nullptr;
 
     int fps_ = 0;  // measured frame rate of the running tick
