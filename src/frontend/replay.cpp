@@ -310,12 +310,16 @@ void Recorder::onTick(int fps) {
 void Recorder::finish() {
     if (finished_) return;
     finished_ = true;
+    int64_t last = ticks_;
     if (!pending_.empty()) {
-        out_ << "tick " << ticks_ + 1 << '\n';
+        // Events after the last tick (the ones that closed the game) arrive before the
+        // next one, which then does not run.
+        last = ticks_ + 1;
+        out_ << "tick " << last << '\n';
         for (const std::string& line : pending_) out_ << line << '\n';
         pending_.clear();
     }
-    out_ << "end " << ticks_ << '\n';
+    out_ << "end " << last << '\n';
     out_.flush();
 }
 

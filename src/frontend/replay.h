@@ -66,7 +66,8 @@ public:
     Recorder(std::ostream& out, uint64_t seed, const LaunchPadControls& controls);
     void onEvent(const platform::InputEvent& event) override;
     void onTick(int fps) override;
-    // Writes the events still waiting for a tick and the end line.
+    // Writes the events still waiting for a tick and the end line; called once the game
+    // screen has closed.
     void finish();
 
 private:

@@ -124,6 +124,7 @@ void TMain::handleEvent(const platform::InputEvent& e, bool clickBeforeRelease) 
 
 void TMain::leave() {
     if (closed_) return;
+    s_.exitAsked = 0;
     timer_.setEnabled(false);
     display_.finalize();
     sound_.finalize();

@@ -52,8 +52,12 @@ TEST_F(Commands, TheRightButtonAnswersTheQuestionByStaying) {
 }
 
 TEST_F(Commands, BetweenHolesTheLeaveQuestionStillTakesItsAnswer) {
+    // The last ball has just holed out: its result fades.
     s.exitAsked = 1;
     s.screenMode = 4;
+    s.bigMessage = "PAR";
+    s.bigMessageFade = 255;
+    const std::string next = s.nextHole;
     run.tick(30);
     // The question holds the fade up; without an answer the next hole never comes.
     EXPECT_GT(s.bigMessageFade, 0);
@@ -61,10 +65,11 @@ TEST_F(Commands, BetweenHolesTheLeaveQuestionStillTakesItsAnswer) {
     EXPECT_FALSE(s.exitAsked);
     EXPECT_FALSE(s.panelSmall);  // the key did nothing else
     EXPECT_TRUE(run.tickUntil([&] { return s.screenMode == 2; }, 2000));
-    EXPECT_EQ(s.holeName, s.nextHole);
+    EXPECT_EQ(s.holeName, next);
 
     s.screenMode = 4;
     s.exitAsked = 1;
+    s.bigMessageFade = 255;
     run.send(InputEvent::keyDown(vk::VK_RETURN));
     EXPECT_TRUE(run.game().closed());
 }

@@ -68,13 +68,15 @@ TEST(StartUp, ScreenChoiceFrameLimitingAndSoundOffAreRead) {
     EXPECT_EQ(GameRun(none).game().timer().interval(), 0);
 }
 
-TEST(StartUp, RandomStartWithTwoPlayersAlwaysGivesPlayerOne) {
-    for (uint64_t seed = 1; seed <= 5; ++seed) {
+TEST(StartUp, RandomStartPutsOnlyTheChosenPlayersBallInPlay) {
+    for (uint64_t seed = 1; seed <= 3; ++seed) {
         LaunchPadControls c;
-        c.players = 1;
+        c.players = 2;
         c.startplayer = 2;
         GameRun run(c, seed);
-        EXPECT_EQ(run.s().curPlayer, 1);
+        const int p = run.s().curPlayer;
+        ASSERT_TRUE(p >= 1 && p <= 3);
+        for (int q = 1; q <= 4; ++q) EXPECT_EQ(run.s().playerRecs[q].inPlay != 0, q == p);
     }
 }
 
