@@ -1,6 +1,8 @@
 // Whole games on the Demo Course, played through the game screen's handlers and ticks,
 // then played back from their recorded replays.
 
+#include <cstdlib>
+#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "game_screen_support.h"
@@ -74,7 +76,10 @@ TEST(WholeGame, OnePlayerPlaysTheDemoCourseToTheScoreCardAndTheReplayAgrees) {
     const std::string live = replay::summaryJson(run.game(), 0);
 
     int64_t ticks = 0;
-    const Json played = Json::parse(playReplay(run.recorded(), &ticks));
+    const std::string recorded = run.recorded();
+    // ORBIGOLF_SAVE_REPLAY=FILE keeps the recorded game, e.g. for timing headless replays.
+    if (const char* save = std::getenv("ORBIGOLF_SAVE_REPLAY")) std::ofstream(save) << recorded;
+    const Json played = Json::parse(playReplay(recorded, &ticks));
     Json expected = Json::parse(live);
     expected["ticks"] = ticks;
     EXPECT_EQ(played, expected);
