@@ -39,6 +39,10 @@ void placeBall(GameState& s, const IniFile& ini, int p) {
 
 void readArea(const IniFile& ini, int n, arearec& a) {
     const std::string section = "area" + std::to_string(n);
+    if (!ini.hasKeys(section)) {
+        a = arearec{};
+        return;
+    }
     a.kind = ini.integer(section, "kind", 0);
     a.x1 = ini.integer(section, "x1", 0);
     a.y1 = ini.integer(section, "y1", 0);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "media/file_read.h"
 #include "media/media_error.h"
 
 namespace orbigolf {
@@ -61,6 +62,7 @@ IniFile IniFile::parse(std::string_view text) {
         std::string_view value = trimBlanks(line.substr(eq + 1));
         if (value.size() > kMaxValueLength) value = value.substr(0, kMaxValueLength);
         ini.values_.emplace(makeKey(section, key), std::string(value));  // first one wins
+        ini.sections_.insert(lower(section));
     }
     return ini;
 }
@@ -74,6 +76,8 @@ IniFile IniFile::load(const std::string& path, std::string* whyNot) {
         return IniFile{};
     }
 }
+
+bool IniFile::hasKeys(std::string_view section) const { return sections_.contains(lower(section)); }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
     const auto it = values_.find(makeKey(section, key));

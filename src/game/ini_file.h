@@ -5,6 +5,7 @@
 // their leading and trailing blanks (spaces and tabs) and are cut at 2047 characters.
 
 #include <map>
+#include <set>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +33,13 @@ public:
     int32_t integer(std::string_view section, std::string_view key, int32_t fallback) const;
     bool flag(std::string_view section, std::string_view key) const;
 
+    // Whether the section holds any key at all; a hole file names few of its 99
+    // area sections, and every key of a missing one takes its default.
+    bool hasKeys(std::string_view section) const;
+
 private:
     std::map<std::string, std::string> values_;  // "section\nkey", both lower case
+    std::set<std::string, std::less<>> sections_;  // lower case, those with keys
 };
 
 // Converts text the way the hole files and the game read numbers: signed decimal,

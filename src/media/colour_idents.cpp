@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "media/component_stream.h"
+#include "platform/ascii_case.h"
 
 namespace orbigolf::media {
 
@@ -41,12 +42,8 @@ constexpr std::array<Named, 42> kColours{{
 
 // Identifiers are matched without regard to case, as the stream's identifiers are.
 std::optional<int32_t> colourFromIdent(const std::string& ident) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     for (const auto& c : kColours) {
-        if (c.name.size() != ident.size()) continue;
-        bool same = true;
-        for (size_t i = 0; i < ident.size() && same; ++i) same = lower(c.name[i]) == lower(ident[i]);
-        if (same) return c.value;
+        if (platform::sameIgnoringCase(c.name, ident)) return c.value;
     }
     return std::nullopt;
 }

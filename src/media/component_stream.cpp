@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "media/text_codec.h"
+#include "platform/byte_order.h"
 
 namespace orbigolf::media {
 
@@ -49,10 +50,14 @@ ByteView ComponentReader::take(size_t n) {
 }
 
 namespace {
+// A little-endian number of 1, 2, 4 or 8 bytes.
 uint64_t le(ByteView b) {
-    uint64_t v = 0;
-    for (size_t i = b.size(); i-- > 0;) v = (v << 8) | b[i];
-    return v;
+    switch (b.size()) {
+        case 1: return b[0];
+        case 2: return platform::u16At(b, 0);
+        case 4: return platform::u32At(b, 0);
+        default: return platform::u64At(b, 0);
+    }
 }
 }  // namespace
 
@@ -292,7 +297,7 @@ void ComponentWriter::raw(const void* p, size_t n) {
 }
 
 void ComponentWriter::u32(uint32_t v) {
-    for (int i = 0; i < 4; ++i) u8(static_cast<uint8_t>(v >> (8 * i)));
+    platform::putU32(out_, v);
 }
 
 void ComponentWriter::shortString(const std::string& s) {
@@ -327,8 +332,7 @@ void ComponentWriter::writeInteger(int32_t v) {
         u8(static_cast<uint8_t>(v));
     } else if (v >= -32768 && v <= 32767) {
         u8(uint8_t(ValueTag::Int16));
-        u8(static_cast<uint8_t>(v));
-        u8(static_cast<uint8_t>(v >> 8));
+        platform::putU16(out_, static_cast<uint32_t>(v));
     } else {
         u8(uint8_t(ValueTag::Int32));
         u32(static_cast<uint32_t>(v));

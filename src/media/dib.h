@@ -23,6 +23,15 @@ namespace orbigolf::media {
 inline constexpr int32_t kMaxDibSide = 16384;
 inline constexpr int64_t kMaxDibPixels = int64_t{1} << 25;  // 32 Mpixels
 
+// The most pixels a run-length picture with `dataBytes` bytes of compressed rows may claim.
+// An encoded run covers at most 255 pixels with 2 bytes, so real pictures stay far below
+// 256 per byte; skips can cover more, but only a small picture may consist of little else.
+constexpr int64_t maxRlePixels(size_t dataBytes) {
+    constexpr int64_t kSmallPicture = int64_t{256} * 256;
+    const int64_t byData = static_cast<int64_t>(dataBytes) * 256;
+    return byData > kSmallPicture ? byData : kSmallPicture;
+}
+
 // What the headers say (for inspection; the pixels are already decoded).
 struct DibHeader {
     uint32_t headerSize = 0;  // 12, 40, 52, 56, 108 or 124

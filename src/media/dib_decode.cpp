@@ -6,6 +6,7 @@
 
 #include "media/dib.h"
 #include "media/dib_internal.h"
+#include "media/file_read.h"
 
 namespace orbigolf::media {
 
@@ -214,8 +215,7 @@ Bitmap decodePixels(ByteView b, const Layout& l, size_t pixelsAt) {
         const size_t available = pixelsAt <= b.size() ? b.size() - pixelsAt : 0;
         // A few bytes of RLE may legally cover a huge picture with skips; refuse pictures far
         // larger than their data could plausibly describe rather than allocate for them.
-        const int64_t pixels = int64_t{out.width} * out.height;
-        if (pixels > std::max<int64_t>(int64_t{1} << 22, int64_t(available) * 256)) {
+        if (int64_t{out.width} * out.height > maxRlePixels(available)) {
             fault("the picture is too large for its compressed data");
         }
         std::vector<uint8_t> indices;

@@ -3,18 +3,14 @@
 #include <stdexcept>
 
 #include "media/dib.h"
+#include "platform/byte_order.h"
 
 namespace orbigolf::media {
 
-namespace {
-void put16(Bytes& out, uint32_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-void put32(Bytes& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
+using platform::putU16;
+using platform::putU32;
 
+namespace {
 void checkSize(int32_t width, int32_t height) {
     if (width < 0 || height < 0 || width > kMaxDibSide || height > kMaxDibSide) {
         throw std::invalid_argument("bitmap size out of range");
@@ -24,17 +20,17 @@ void checkSize(int32_t width, int32_t height) {
 Bytes infoHeader(int32_t width, int32_t height, uint16_t bpp, uint32_t imageSize,
                  uint32_t colours) {
     Bytes out;
-    put32(out, 40);
-    put32(out, uint32_t(width));
-    put32(out, uint32_t(height));
-    put16(out, 1);
-    put16(out, bpp);
-    put32(out, 0);  // plain rows
-    put32(out, imageSize);
-    put32(out, 2835);  // 72 dots per inch
-    put32(out, 2835);
-    put32(out, colours);
-    put32(out, 0);
+    putU32(out, 40);
+    putU32(out, uint32_t(width));
+    putU32(out, uint32_t(height));
+    putU16(out, 1);
+    putU16(out, bpp);
+    putU32(out, 0);  // plain rows
+    putU32(out, imageSize);
+    putU32(out, 2835);  // 72 dots per inch
+    putU32(out, 2835);
+    putU32(out, colours);
+    putU32(out, 0);
     return out;
 }
 }  // namespace
@@ -92,8 +88,8 @@ Bytes encodeDib8(int32_t width, int32_t height, const std::vector<Rgb>& palette,
 }
 
 Bytes bmpFromDib(ByteView dib) {
-    auto u16 = [&](size_t at) { return uint32_t(dib[at] | (dib[at + 1] << 8)); };
-    auto u32 = [&](size_t at) { return u16(at) | (u16(at + 2) << 16); };
+    auto u16 = [&](size_t at) { return platform::u16At(dib, at); };
+    auto u32 = [&](size_t at) { return platform::u32At(dib, at); };
     if (dib.size() < 12) throw std::invalid_argument("not a DIB");
     const uint32_t headerSize = u32(0);
     if (headerSize < 12 || headerSize > dib.size() || (headerSize != 12 && headerSize < 40)) {
@@ -110,9 +106,9 @@ Bytes bmpFromDib(ByteView dib) {
     if (headerSize == 40 && compression == 6) offset += 16;
     if (offset > dib.size()) throw std::invalid_argument("DIB colour table runs past its data");
     Bytes out{'B', 'M'};
-    put32(out, uint32_t(14 + dib.size()));
-    put32(out, 0);
-    put32(out, uint32_t(14 + offset));
+    putU32(out, uint32_t(14 + dib.size()));
+    putU32(out, 0);
+    putU32(out, uint32_t(14 + offset));
     out.insert(out.end(), dib.begin(), dib.end());
     return out;
 }

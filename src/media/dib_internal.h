@@ -4,6 +4,7 @@
 #include <string>
 
 #include "media/dib.h"
+#include "platform/byte_order.h"
 
 namespace orbigolf::media::dib_detail {
 
@@ -15,11 +16,8 @@ struct DibFault {
 
 [[noreturn]] inline void fault(const char* reason) { throw DibFault{reason}; }
 
-inline uint32_t u16At(ByteView b, size_t at) { return b[at] | (uint32_t{b[at + 1]} << 8); }
-inline uint32_t u32At(ByteView b, size_t at) {
-    return b[at] | (uint32_t{b[at + 1]} << 8) | (uint32_t{b[at + 2]} << 16) |
-           (uint32_t{b[at + 3]} << 24);
-}
+using platform::u16At;
+using platform::u32At;
 
 // RLE8 (bits 8) or RLE4 (bits 4) into indices, bottom-up rows already flipped to top-down
 // order in out (width x height). Pixels the stream never sets keep index 0. Runs past the

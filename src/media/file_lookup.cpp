@@ -3,20 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/ascii_case.h"
+
 namespace orbigolf::media {
 
 namespace fs = std::filesystem;
-
-namespace {
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-}  // namespace
 
 std::string resolveFileName(const std::string& path) {
     std::error_code ec;
@@ -33,7 +24,7 @@ std::string resolveFileName(const std::string& path) {
         bool matched = false;
         for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
             const std::string name = it->path().filename().string();
-            if (sameIgnoringCase(name, part.string())) {
+            if (platform::sameIgnoringCase(name, part.string())) {
                 found /= name;
                 matched = true;
                 break;

@@ -1,6 +1,6 @@
 #include "media/image_list.h"
 
-#include "media/media_error.h"
+#include "media/file_read.h"
 #include "platform/surface.h"
 
 namespace orbigolf {

@@ -5,18 +5,12 @@
 #include <string_view>
 
 #include "media/component_stream.h"
+#include "platform/ascii_case.h"
 
 namespace orbigolf::media::list_detail {
 
 // Property names are matched without regard to case, as the stream's reader does.
-inline bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
+inline bool sameName(std::string_view a, std::string_view b) { return platform::sameIgnoringCase(a, b); }
 
 [[noreturn]] inline void noSuchProperty() { throw MediaError(kPropertyDoesNotExist); }
 

@@ -1,7 +1,9 @@
 #include "media/picture_list_file.h"
 
 #include "media/component_stream.h"
+#include "media/file_read.h"
 #include "media/list_stream_common.h"
+#include "platform/byte_order.h"
 
 namespace orbigolf::media {
 
@@ -9,8 +11,30 @@ using namespace list_detail;
 
 namespace {
 
+// What the pictures read so far take, against kMaxListPictureBytes.
+class DecodeBudget {
+public:
+    explicit DecodeBudget(size_t limit) : limit_(limit) {}
+
+    // Takes the bytes of a picture of the header's size, or refuses the list.
+    void take(const DibHeader& h) {
+        const uint64_t height = h.height < 0 ? 0 - uint64_t(int64_t{h.height}) : uint64_t(h.height);
+        const uint64_t bytes = uint64_t(h.width < 0 ? 0 : h.width) * height * sizeof(Rgb);
+        if (bytes > limit_ - used_) {
+            const bool wholeMb = limit_ % (size_t{1} << 20) == 0;
+            const std::string limit = wholeMb ? std::to_string(limit_ >> 20) + " MB" : std::to_string(limit_) + " bytes";
+            throw MediaError("Picture list is too large: its pictures need more than " + limit);
+        }
+        used_ += size_t(bytes);
+    }
+
+private:
+    size_t limit_;
+    size_t used_ = 0;
+};
+
 // "Picture.Data": a short string naming the picture class, then that class's data.
-void readPictureData(const Bytes& data, PictureListItem& item) {
+void readPictureData(const Bytes& data, PictureListItem& item, DecodeBudget& budget) {
     item.pictureClass.clear();
     item.pictureData.clear();
     item.bitmap = Bitmap{};
@@ -21,20 +45,26 @@ void readPictureData(const Bytes& data, PictureListItem& item) {
     ByteView rest = ByteView(data).subspan(1 + nameLength);
     if (item.pictureClass == "TBitmap") {
         if (rest.size() < 4) throw MediaError("Bitmap is invalid: the length is cut short");
-        const uint32_t length = rest[0] | (rest[1] << 8) | (rest[2] << 16) | (uint32_t(rest[3]) << 24);
+        const uint32_t length = platform::u32At(rest, 0);
         if (length > rest.size() - 4) throw MediaError("Bitmap is invalid: the data is cut short");
         rest = rest.subspan(4, length);
         item.pictureData.assign(rest.begin(), rest.end());
-        if (!rest.empty()) item.bitmap = decodeBmp(rest);
+        if (!rest.empty()) {
+            budget.take(readBmpHeader(rest));
+            item.bitmap = decodeBmp(rest);
+        }
         return;
     }
     item.pictureData.assign(rest.begin(), rest.end());
-    if (item.pictureClass == "TDIB") item.bitmap = decodeDib(rest);
+    if (item.pictureClass == "TDIB" && !rest.empty()) {
+        budget.take(readDibHeader(rest));
+        item.bitmap = decodeDib(rest);
+    }
     // Icons, metafiles and unknown classes give an empty picture; their data is kept as it is
     // so that a list written back holds it unchanged.
 }
 
-void readItem(ComponentReader& r, PictureListFile& into) {
+void readItem(ComponentReader& r, PictureListFile& into, DecodeBudget& budget) {
     PictureListItem item;
     for (std::string name; !(name = r.readPropertyName()).empty();) {
         if (sameName(name, "Name")) {
@@ -44,7 +74,7 @@ void readItem(ComponentReader& r, PictureListFile& into) {
         } else if (sameName(name, "PatternWidth")) {
             item.patternWidth = r.readInteger();
         } else if (sameName(name, "Picture.Data")) {
-            readPictureData(r.readBinary(), item);
+            readPictureData(r.readBinary(), item, budget);
         } else if (sameName(name, "SkipHeight")) {
             item.skipHeight = r.readInteger();
         } else if (sameName(name, "SkipWidth")) {
@@ -91,14 +121,15 @@ bool PictureListItem::operator==(const PictureListItem& o) const {
            pictureData == o.pictureData;
 }
 
-void readPictureList(ByteView stream, PictureListFile& into) {
+void readPictureList(ByteView stream, PictureListFile& into, size_t limit) {
+    DecodeBudget budget(limit);
     readList(
         stream,
         [&](const ObjectHeader& h) {
             into.className = h.className;
             into.objectName = h.objectName;
         },
-        [&](ComponentReader& r) { readItem(r, into); },
+        [&](ComponentReader& r) { readItem(r, into, budget); },
         [&](const std::string& name, ComponentReader& r) {
             if (!sameName(name, "List.ColorTable")) noSuchProperty();
             Bytes table = r.readBinary();
@@ -139,8 +170,7 @@ Bytes writePictureList(const PictureListFile& list) {
             data.push_back(uint8_t(item.pictureClass.size()));
             data.insert(data.end(), item.pictureClass.begin(), item.pictureClass.end());
             if (item.pictureClass == "TBitmap") {
-                const auto n = uint32_t(item.pictureData.size());
-                data.insert(data.end(), {uint8_t(n), uint8_t(n >> 8), uint8_t(n >> 16), uint8_t(n >> 24)});
+                platform::putU32(data, uint32_t(item.pictureData.size()));
             }
             data.insert(data.end(), item.pictureData.begin(), item.pictureData.end());
             w.writePropertyName("Picture.Data");

@@ -15,7 +15,7 @@
 //     // or item.setBmpFile(bytesOfABmpFile) for a "TBitmap" payload
 //     savePictureListFile("gui.dxg", list);
 //
-// Reading decodes every picture; readPictureList appends to the given file model, so after
+// Reading decodes every picture (within kMaxListPictureBytes); readPictureList appends to the given file model, so after
 // a failure it holds the items read completely so far, and the MediaError goes on.
 
 #include <cstdint>
@@ -56,6 +56,11 @@ struct PictureListItem {
     bool operator==(const PictureListItem& o) const;  // compares stored fields, not bitmap
 };
 
+// Every picture of a list is decoded when the list is read; together they may take at most
+// this many bytes (as Bitmap pixels), far above any real list. A list claiming more fails
+// with "Picture list is too large" before the picture that would pass the limit is decoded.
+inline constexpr size_t kMaxListPictureBytes = size_t{256} << 20;
+
 struct PictureListFile {
     std::string className = "TPictureCollectionComponent";
     std::string objectName;
@@ -63,7 +68,9 @@ struct PictureListFile {
     std::optional<Bytes> colorTable;  // exactly 1024 bytes: 256 x (blue, green, red, 0)
 };
 
-void readPictureList(ByteView stream, PictureListFile& into);
+// `budget`: what the list's pictures may take together (kMaxListPictureBytes unless a test
+// sets a smaller one).
+void readPictureList(ByteView stream, PictureListFile& into, size_t budget = kMaxListPictureBytes);
 PictureListFile readPictureList(ByteView stream);
 Bytes writePictureList(const PictureListFile& list);
 

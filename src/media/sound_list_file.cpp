@@ -1,3 +1,4 @@
+#include "media/file_read.h"
 #include "media/sound_list_file.h"
 
 #include "media/component_stream.h"

@@ -10,6 +10,5 @@ namespace orbigolf::media {
 std::u16string utf16FromBytes(ByteView littleEndian);
 // Unpaired surrogates become U+FFFD.
 std::string utf8FromUtf16(const std::u16string& text);
-std::u16string utf16FromUtf8(const std::string& text);  // invalid bytes become U+FFFD
 
 }  // namespace orbigolf::media

@@ -4,13 +4,18 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/byte_order.h"
+#include "platform/pcm_convert.h"
+
 namespace orbigolf::media {
+
+using platform::putU16;
+using platform::putU32;
+using platform::u16At;
+using platform::u32At;
 
 namespace {
 [[noreturn]] void invalid() { throw MediaError(kWaveIsInvalid); }
-
-uint32_t u16At(ByteView b, size_t at) { return b[at] | (uint32_t{b[at + 1]} << 8); }
-uint32_t u32At(ByteView b, size_t at) { return u16At(b, at) | (u16At(b, at + 2) << 16); }
 
 bool looksLikeChunkId(ByteView b, size_t at) {
     if (b.size() < 4 || at > b.size() - 4) return false;
@@ -23,15 +28,6 @@ bool looksLikeChunkId(ByteView b, size_t at) {
 // The tail of the PCM sub-format identifier of an extensible format record.
 constexpr uint8_t kPcmGuidTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
                                       0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
-
-void put16(Bytes& out, uint32_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-void put32(Bytes& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
 }  // namespace
 
 bool WaveFormat::isPlayablePcm() const {
@@ -41,9 +37,9 @@ bool WaveFormat::isPlayablePcm() const {
               std::memcmp(record.data() + 26, kPcmGuidTail, sizeof kPcmGuidTail) == 0 &&
               u16At(record, 18) == bitsPerSample;
     }
-    return pcm && (bitsPerSample == 8 || bitsPerSample == 16) && (channels == 1 || channels == 2) &&
-           blockAlign == channels * bitsPerSample / 8 && samplesPerSec >= 1 &&
-           samplesPerSec <= 1000000;
+    const int rate = samplesPerSec > INT32_MAX ? 0 : int(samplesPerSec);
+    return pcm && blockAlign == channels * bitsPerSample / 8 &&
+           platform::mixerPlays({channels, rate, bitsPerSample});
 }
 
 uint32_t Wave::frames() const {
@@ -109,32 +105,30 @@ Wave decodeWave(ByteView riff) {
 
 Wave decodePlayableWave(ByteView riff) {
     Wave w = decodeWave(riff);
-    if (!w.format.isPlayablePcm()) invalid();
+    if (!w.format.isPlayablePcm() || w.frames() > platform::kMaxSoundFrames) invalid();
     return w;
 }
-
-Wave loadWaveFile(const std::string& fileName) { return decodeWave(readFileBytes(fileName)); }
 
 Bytes encodeWave(const Wave& wave) {
     Bytes fmt = wave.format.record;
     if (fmt.empty()) {
         const WaveFormat& f = wave.format;
-        put16(fmt, f.formatTag);
-        put16(fmt, f.channels);
-        put32(fmt, f.samplesPerSec);
-        put32(fmt, f.avgBytesPerSec);
-        put16(fmt, f.blockAlign);
-        put16(fmt, f.bitsPerSample);
+        putU16(fmt, f.formatTag);
+        putU16(fmt, f.channels);
+        putU32(fmt, f.samplesPerSec);
+        putU32(fmt, f.avgBytesPerSec);
+        putU16(fmt, f.blockAlign);
+        putU16(fmt, f.bitsPerSample);
     }
     auto padded = [](size_t n) { return n + (n & 1); };
     Bytes out{'R', 'I', 'F', 'F'};
-    put32(out, uint32_t(4 + 8 + padded(fmt.size()) + 8 + padded(wave.samples.size())));
+    putU32(out, uint32_t(4 + 8 + padded(fmt.size()) + 8 + padded(wave.samples.size())));
     out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    put32(out, uint32_t(fmt.size()));
+    putU32(out, uint32_t(fmt.size()));
     out.insert(out.end(), fmt.begin(), fmt.end());
     if (fmt.size() & 1) out.push_back(0);
     out.insert(out.end(), {'d', 'a', 't', 'a'});
-    put32(out, uint32_t(wave.samples.size()));
+    putU32(out, uint32_t(wave.samples.size()));
     out.insert(out.end(), wave.samples.begin(), wave.samples.end());
     if (wave.samples.size() & 1) out.push_back(0);
     return out;
@@ -143,7 +137,7 @@ Bytes encodeWave(const Wave& wave) {
 Bytes encodeWave16Mono(uint32_t rate, const std::vector<int16_t>& samples) {
     Wave w;
     w.format = pcmFormat(rate, 16, 1);
-    for (int16_t s : samples) put16(w.samples, uint16_t(s));
+    for (int16_t s : samples) putU16(w.samples, uint16_t(s));
     return encodeWave(w);
 }
 

@@ -30,8 +30,8 @@ struct WaveFormat {
     uint16_t bitsPerSample = 16;
     Bytes record;  // the "fmt " chunk as stored (empty for a format built in code)
 
-    // PCM (plain, or extensible with the PCM sub-format), 8 or 16 bits, 1 or 2 channels,
-    // consistent block alignment, a rate from 1 Hz to 1 MHz.
+    // PCM (plain, or extensible with the PCM sub-format) with consistent block alignment,
+    // in a format the mixer plays (platform::mixerPlays).
     bool isPlayablePcm() const;
 };
 
@@ -48,9 +48,9 @@ WaveFormat pcmFormat(uint32_t rate, uint16_t bits, uint16_t channels);
 
 // A RIFF file in memory: "RIFF"/"WAVE" and a "fmt " chunk are required.
 Wave decodeWave(ByteView riff);
-// decodeWave plus isPlayablePcm(); "Wave is invalid" otherwise.
+// decodeWave plus isPlayablePcm() and a length the mixer takes (platform::kMaxSoundFrames);
+// "Wave is invalid" otherwise.
 Wave decodePlayableWave(ByteView riff);
-Wave loadWaveFile(const std::string& fileName);  // "Cannot open file <name>" when unreadable
 
 // "fmt " with the stored record (or a 16-byte PCM record when none) and "data".
 Bytes encodeWave(const Wave& wave);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "media/media_error.h"
+#include "media/file_read.h"
 
 namespace orbigolf {
 

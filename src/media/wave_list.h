@@ -31,7 +31,6 @@ public:
     // Changing the flag stops the item.
     void setLooped(bool looped);
     int maxPlayingCount() const { return stored_.maxPlayingCount; }
-    void setMaxPlayingCount(int count) { stored_.maxPlayingCount = count; }
     // Hundredths of a decibel, 0 full volume, -10000 silence; applies to every copy.
     int volume() const { return volume_; }
     void setVolume(int hundredthsDb);

@@ -1,12 +1,11 @@
 #include "platform/pcm_convert.h"
 
+#include "platform/byte_order.h"
+
 namespace orbigolf::platform {
 
 PcmSamples decodePcm(const PcmFormat& format, std::span<const uint8_t> data) {
-    if (format.channels < 1 || format.channels > 2 || (format.bitsPerSample != 8 && format.bitsPerSample != 16) ||
-        format.samplesPerSec < 100 || format.samplesPerSec > 1000000) {
-        throw SoundError("Unsupported sound format");
-    }
+    if (!mixerPlays(format)) throw SoundError("Unsupported sound format");
     PcmSamples out;
     out.channels = format.channels;
     out.samplesPerSec = format.samplesPerSec;
@@ -19,7 +18,7 @@ PcmSamples decodePcm(const PcmFormat& format, std::span<const uint8_t> data) {
         for (size_t i = 0; i < count; ++i) out.samples[i] = static_cast<int16_t>((data[i] - 128) * 256);
     } else {
         for (size_t i = 0; i < count; ++i) {
-            out.samples[i] = static_cast<int16_t>(static_cast<uint16_t>(data[2 * i] | (data[2 * i + 1] << 8)));
+            out.samples[i] = static_cast<int16_t>(static_cast<uint16_t>(u16At(data, 2 * i)));
         }
     }
     return out;

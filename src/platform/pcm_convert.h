@@ -25,8 +25,8 @@ struct PcmSamples {
 // 22050 Hz); longer data is refused rather than filling memory.
 inline constexpr int64_t kMaxSoundFrames = int64_t{1} << 26;
 
-// 8-bit unsigned or 16-bit signed little-endian, 1 or 2 channels, 100..1000000 Hz;
-// throws SoundError("Unsupported sound format") otherwise, or when the data is too long.
+// Data in a format mixerPlays accepts; throws SoundError("Unsupported sound format")
+// otherwise, or when the data is longer than kMaxSoundFrames.
 PcmSamples decodePcm(const PcmFormat& format, std::span<const uint8_t> data);
 
 PcmSamples convertPcm(const PcmSamples& in, const PcmFormat& to);

@@ -36,6 +36,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Whether the mixer plays sound data in this format: 8-bit unsigned or 16-bit signed,
+// 1 or 2 channels, 100 to 1000000 Hz. Readers of sound files refuse anything else up front,
+// so that a sound fails when it is loaded rather than when it is first played.
+constexpr bool mixerPlays(const PcmFormat& f) {
+    return (f.channels == 1 || f.channels == 2) && (f.bitsPerSample == 8 || f.bitsPerSample == 16) &&
+           f.samplesPerSec >= 100 && f.samplesPerSec <= 1000000;
+}
+
 // Volume limits, in hundredths of a decibel.
 inline constexpr int kVolumeMax = 0;
 inline constexpr int kVolumeMin = -10000;  // silence
@@ -128,9 +136,8 @@ public:
     void setPrimaryFormat(const PcmFormat& format);
     PcmFormat primaryFormat() const;
 
-    // A buffer holding `data` in `format` (8 or 16 bits, 1 or 2 channels, any rate from
-    // 100 to 1000000 Hz), converted to the primary format. A trailing partial frame is
-    // ignored. Throws SoundError for any other format.
+    // A buffer holding `data` in `format` (one mixerPlays accepts), converted to the primary
+    // format. A trailing partial frame is ignored. Throws SoundError for any other format.
     SoundBuffer createBuffer(const PcmFormat& format, std::span<const uint8_t> data);
 
     // Mixes the next `frames` frames of every playing voice into `out` (frames x primary

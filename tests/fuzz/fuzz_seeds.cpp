@@ -7,34 +7,29 @@
 #include <vector>
 
 #include "media/component_stream.h"
+#include "media/file_read.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
+#include "platform/byte_order.h"
 
 using namespace orbigolf::media;
+using orbigolf::platform::putU16;
+using orbigolf::platform::putU32;
 namespace fs = std::filesystem;
 
 namespace {
 
-void put16(Bytes& b, uint32_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-void put32(Bytes& b, uint32_t v) {
-    put16(b, v & 0xFFFF);
-    put16(b, v >> 16);
-}
-
 Bytes infoHeader(int32_t w, int32_t h, uint16_t bpp, uint32_t compression, uint32_t colours) {
     Bytes b;
-    put32(b, 40);
-    put32(b, uint32_t(w));
-    put32(b, uint32_t(h));
-    put16(b, 1);
-    put16(b, bpp);
-    put32(b, compression);
-    for (int i = 0; i < 3; ++i) put32(b, 0);
-    put32(b, colours);
-    put32(b, 0);
+    putU32(b, 40);
+    putU32(b, uint32_t(w));
+    putU32(b, uint32_t(h));
+    putU16(b, 1);
+    putU16(b, bpp);
+    putU32(b, compression);
+    for (int i = 0; i < 3; ++i) putU32(b, 0);
+    putU32(b, colours);
+    putU32(b, 0);
     return b;
 }
 
@@ -52,28 +47,28 @@ std::vector<Bytes> dibSeeds() {
     seeds.push_back(encodeDib8(3, 2, {0xFF0000, 0x00FF00, 0x0000FF}, {0, 1, 2, 2, 1, 0}));
     // RLE8 with a run, an absolute run, a delta and the two end codes.
     Bytes rle8 = infoHeader(4, 3, 8, 1, 2);
-    put32(rle8, 0);
-    put32(rle8, 0xFFFFFF);
+    putU32(rle8, 0);
+    putU32(rle8, 0xFFFFFF);
     for (uint8_t v : {3, 1, 0, 0, 0, 3, 1, 0, 1, 0, 0, 2, 1, 1, 2, 1, 0, 1}) rle8.push_back(v);
     seeds.push_back(rle8);
     Bytes rle4 = infoHeader(6, 1, 4, 2, 2);
-    put32(rle4, 0xFF0000);
-    put32(rle4, 0x0000FF);
+    putU32(rle4, 0xFF0000);
+    putU32(rle4, 0x0000FF);
     for (uint8_t v : {3, 0x01, 0, 3, 0x10, 0x10, 0, 1}) rle4.push_back(v);
     seeds.push_back(rle4);
     // 16-bit bit fields, top-down.
     Bytes fields = infoHeader(2, -1, 16, 3, 0);
-    for (uint32_t m : {0xF800u, 0x07E0u, 0x001Fu}) put32(fields, m);
-    put16(fields, 0x07E0);
-    put16(fields, 0x8410);
+    for (uint32_t m : {0xF800u, 0x07E0u, 0x001Fu}) putU32(fields, m);
+    putU16(fields, 0x07E0);
+    putU16(fields, 0x8410);
     seeds.push_back(fields);
     // 12-byte core header, 1 bit.
     Bytes core;
-    put32(core, 12);
-    put16(core, 9);
-    put16(core, 1);
-    put16(core, 1);
-    put16(core, 1);
+    putU32(core, 12);
+    putU16(core, 9);
+    putU16(core, 1);
+    putU16(core, 1);
+    putU16(core, 1);
     for (uint8_t v : {0, 0, 0, 255, 255, 255, 0x80, 0x80, 0, 0}) core.push_back(v);
     seeds.push_back(core);
     // The same pictures as BMP files.

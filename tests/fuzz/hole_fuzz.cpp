@@ -21,7 +21,8 @@ namespace {
 // The pass counts the game can choose from its frame rate.
 constexpr int32_t kSubsteps[] = {1, 2, 4, 1};
 
-constexpr int kTicksPerHole = 240;
+// Long enough for a putt to end and the next to start; most balls rest sooner.
+constexpr int kTicksPerHole = 160;
 
 void playHole(GameState& s, const IniFile& hole, const Rules& rules, int32_t heading, double speed) {
     SilentEffects fx;

@@ -10,6 +10,8 @@
 #include "game/effect_ring.h"
 #include "game/geometry.h"
 #include "game/hit_tests.h"
+#include "game/particles.h"
+#include "game/sprite_slots.h"
 #include "game/stroke.h"
 #include "game/wall_bounce.h"
 #include "game_test_support.h"
@@ -347,6 +349,70 @@ TEST(BallMotion, SandCutsOnlyASpeedAboveTwoAndAHalfAndSlimeBrakesEveryGrain) {
     EXPECT_NEAR(slowed, 2.0 - 33 * 0.025, 1e-12);
     EXPECT_EQ(slime.colour, rgbColour(111, 238, 53));
     EXPECT_FALSE(slime.shadow || slime.dot);
+}
+
+TEST(Particles, FlyBounceDieAndGlanceOffWallStripsOncePerRound) {
+    GameState s = testing::makeState();
+    particlerec q;
+    q.active = 1;
+    q.x = 100;
+    q.y = 100;
+    q.heading = 0;
+    q.speed = 2;
+    q.climb = 1;
+    q.bounces = 1;
+    moveParticle(s, q);
+    EXPECT_EQ(q.lastX, 100);
+    EXPECT_DOUBLE_EQ(q.x, 102);
+    EXPECT_DOUBLE_EQ(q.speed, 2 - 0.012 / 4);
+    EXPECT_EQ(q.z, 1);
+    EXPECT_EQ(q.climb, 0.5);
+    // z 1.5, 1.5, 1, 0, then below the ground: its one bounce is used up.
+    for (int move = 2; move <= 5; ++move) {
+        moveParticle(s, q);
+        ASSERT_TRUE(q.active) << move;
+    }
+    EXPECT_EQ(q.z, 0);
+    moveParticle(s, q);
+    EXPECT_FALSE(q.active);
+    EXPECT_EQ(q.x, 0);
+
+    // A wall strip mirrors the heading once per round, substeps + 1 rounds.
+    for (const int32_t substeps : {1, 2}) {
+        GameState w = testing::makeState();
+        w.substeps = substeps;
+        testing::wallArea(w, 2, 6, 200, 100, 200, 300);
+        particlerec p;
+        p.active = 1;
+        p.x = 199;
+        p.y = 200;
+        p.heading = 10;
+        p.climb = 3;
+        p.bounces = 2;
+        moveParticle(w, p);
+        EXPECT_EQ(p.heading, substeps == 1 ? 10 : -10 - 64) << substeps;
+    }
+}
+
+TEST(SpriteSlots, APulseBlinksThroughItsCounterAndAnimationsEndOrLoop) {
+    spriterec slot;
+    slot.pulse = 981;
+    stepPulse(slot);
+    EXPECT_EQ(slot.pulse, 4);
+    stepPulse(slot);
+    EXPECT_EQ(slot.pulse, 24);
+    slot.pulse = 0;
+    stepPulse(slot);
+    EXPECT_EQ(slot.pulse, 0);
+
+    spriterec effect{10, 20, 3, 10, 0, 192, 0};
+    advanceSpriteSlot(effect, 2, 3);  // tick 12 = 4 x 3 frames: over
+    EXPECT_EQ(effect.x, 0);
+    EXPECT_EQ(effect.tick, 0);
+    spriterec looping{10, 20, 3, 253, 1, 0, 0};
+    advanceSpriteSlot(looping, 2, 100);  // tick 255 passes 254 however many frames
+    EXPECT_EQ(looping.x, 10);
+    EXPECT_EQ(looping.tick, 0);
 }
 
 }  // namespace

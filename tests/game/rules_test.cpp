@@ -80,7 +80,7 @@ TEST_F(Holing, TrainingPlaysNoHolingSound) {
 }
 
 TEST(HoleEnd, TiesAllWinAndTheThirdHoleEndsTheGame) {
-    for (int hole : {1, 3}) {
+    for (int hole : {1, 2, 3}) {
         GameState s = testing::makeState(2);
         RecordingEffects fx;
         s.holeNum = hole;
@@ -409,6 +409,55 @@ TEST(HoleSetUp, OnlyTheStartPlayerIsInPlayAndFixedSpritesFollowTheHoleName) {
     s.holeName = "Course1hole3";  // letter case counts
     setUpHoleState(s, Rules{});
     EXPECT_EQ(s.sprites[38].x, 0);
+}
+
+TEST(BallRules, SinkingStopsTheBallAtRowSevenAndAPipeDropCapsItsFall) {
+    GameState s = testing::makeState();
+    RecordingEffects fx;
+    playerrec& b = placeBall(s, 1, 400, 300, 0, 0.3);
+    b.sunk = 1;
+    b.ballRows = 9;
+    BallRulesPass(s, 1, Rules{}, fx);
+    EXPECT_EQ(b.ballRows, 8);
+    EXPECT_EQ(b.speed, 0.3);
+    EXPECT_EQ(b.y, 301);
+    BallRulesPass(s, 1, Rules{}, fx);
+    EXPECT_EQ(b.ballRows, 7);
+    EXPECT_EQ(b.speed, 0);
+
+    for (const int32_t substeps : {1, 2}) {
+        GameState p = testing::makeState();
+        p.substeps = substeps;
+        testing::discArea(p, 4, 26, 400, 300, 10).y2 = 5000;  // a deep pipe
+        playerrec& fall = placeBall(p, 1, 400, 300, 0, 0.3);
+        fall.piped = 1;
+        fall.cupArea = 4;
+        fall.climb = 3.9;
+        BallRulesPass(p, 1, Rules{}, fx);
+        EXPECT_DOUBLE_EQ(fall.climb, substeps == 1 ? 4.0 : 4.1);
+        EXPECT_DOUBLE_EQ(fall.z, -fall.climb);
+        fall.climb = 3.5;
+        BallRulesPass(p, 1, Rules{}, fx);
+        EXPECT_DOUBLE_EQ(fall.climb, 3.7);
+    }
+}
+
+TEST(Scores, ScoreToParFollowsTheStrokesOnceParIsReached) {
+    GameState s = testing::makeState(2);
+    s.curPlayer = 2;
+    s.holePar = 3;
+    s.coursePar = 7;
+    playerrec& b = s.playerRecs[2];
+    b.totalStrokes = 6;
+    b.scoreToPar = 5;
+    b.strokes = 2;
+    UpdateScoreToPar(s);
+    EXPECT_EQ(b.scoreToPar, 5);
+    b.strokes = 3;
+    UpdateScoreToPar(s);
+    EXPECT_EQ(b.scoreToPar, -1);
+    s.curPlayer = 0;  // no current player: nothing changes
+    UpdateScoreToPar(s);
 }
 
 }  // namespace

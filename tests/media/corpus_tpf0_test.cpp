@@ -8,6 +8,7 @@
 
 #include "corpus_test_support.h"
 #include "media/component_stream.h"
+#include "media/file_read.h"
 
 namespace orbigolf::media {
 namespace {

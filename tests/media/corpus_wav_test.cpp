@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "corpus_test_support.h"
+#include "media/file_read.h"
 #include "media/wave.h"
 
 namespace orbigolf::media {
@@ -46,9 +47,9 @@ TEST(CorpusWav, PlayableFilesGiveTheirSamples) {
 TEST(CorpusWav, OddChunksAreFollowedThroughTheirPadBytes) {
     ORBIGOLF_REQUIRE_CORPUS("wav/go-audio");
     // Samples found after odd-length chunks (the 24-bit ones decode but do not play).
-    EXPECT_EQ(loadWaveFile(corpusFile("wav/go-audio/misaligned-chunk.wav")).frames(), 564480u);
-    EXPECT_EQ(loadWaveFile(corpusFile("wav/go-audio/listChunkInHeader.wav")).frames(), 15318u);
-    EXPECT_EQ(loadWaveFile(corpusFile("wav/go-audio/bwf.wav")).frames(), 7287u);
+    EXPECT_EQ(decodeWave(readFileBytes(corpusFile("wav/go-audio/misaligned-chunk.wav"))).frames(), 564480u);
+    EXPECT_EQ(decodeWave(readFileBytes(corpusFile("wav/go-audio/listChunkInHeader.wav"))).frames(), 15318u);
+    EXPECT_EQ(decodeWave(readFileBytes(corpusFile("wav/go-audio/bwf.wav"))).frames(), 7287u);
 }
 
 TEST(CorpusWav, UnplayableAndDamagedFilesAreRefused) {
@@ -64,7 +65,7 @@ TEST(CorpusWav, UnplayableAndDamagedFilesAreRefused) {
         if (!entry.is_regular_file() || entry.path().extension() != ".wav") continue;
         ++files;
         try {
-            const Wave w = loadWaveFile(entry.path().string());
+            const Wave w = decodeWave(readFileBytes(entry.path().string()));
             EXPECT_LE(w.samples.size(), std::filesystem::file_size(entry.path())) << entry.path();
         } catch (const MediaError& e) {
             EXPECT_EQ(std::string(e.what()), kWaveIsInvalid) << entry.path();

@@ -137,6 +137,18 @@ TEST(Dib, RunLengthEncodings) {
     r4.raw({0, 1});
     EXPECT_EQ(decodeDib(r4.bytes).pixels, (std::vector<Rgb>{kRed, kBlue, kRed, kBlue, kRed, kBlue}));
 
+    // Run-length data may claim at most 256 pixels per byte, or a 256 x 256 picture.
+    auto blank = [](int32_t w, int32_t h, size_t bytes) {
+        ByteBuilder b = infoHeader(w, h, 8, 1, 1);
+        b.u32(0).zeros(bytes - 2).raw({0, 1});
+        return errorOf([&] { decodeDib(b.bytes); });
+    };
+    EXPECT_EQ(blank(256, 256, 2), "");
+    EXPECT_EQ(blank(257, 256, 2), kDibIsInvalid);
+    EXPECT_EQ(blank(1024, 1024, 4096), "");
+    EXPECT_EQ(blank(1025, 1024, 4096), kDibIsInvalid);
+    EXPECT_EQ(maxRlePixels(0), 65536);
+
     // A stream cut short leaves the rest at colour 0.
     ByteBuilder cut = infoHeader(2, 1, 8, 1, 2);
     cut.u32(0).u32(0xFFFFFF);

@@ -1,3 +1,4 @@
+#include "media/file_read.h"
 #include "media/image_list.h"
 
 #include <gtest/gtest.h>

@@ -190,6 +190,42 @@ TEST(PictureListFile, FailuresKeepTheItemsReadSoFar) {
     }
 }
 
+// A "TDIB" item of an RLE8 picture whose rows are only "end of bitmap".
+void blankRleItem(HandList& h, int32_t width, int32_t height) {
+    h.item([&](ComponentWriter& w) {
+        Bytes data{4, 'T', 'D', 'I', 'B'};
+        const Bytes dib = test::infoHeader(width, height, 8, 1, 1).u32(0).raw({0, 1}).bytes;
+        data.insert(data.end(), dib.begin(), dib.end());
+        w.writePropertyName("Picture.Data");
+        w.writeBinary(data);
+    });
+}
+
+TEST(PictureListFile, WhatTheListsPicturesMayTakeIsBounded) {
+    // A few bytes of run-length data cannot claim a large picture ...
+    HandList big;
+    blankRleItem(big, 256, 256);
+    blankRleItem(big, 2048, 2048);
+    PictureListFile list;
+    EXPECT_EQ(errorOf([&] { readPictureList(big.finish(), list); }), kDibIsInvalid);
+    EXPECT_EQ(list.items.size(), 1u);
+
+    // ... and all the pictures together stay within the budget, refused before decoding the
+    // one that would pass it. Each 256 x 256 item takes 256 KB.
+    HandList many;
+    for (int i = 0; i < 5; ++i) blankRleItem(many, 256, 256);
+    const Bytes bytes = many.finish();
+    list = {};
+    EXPECT_EQ(errorOf([&] { readPictureList(bytes, list, 1u << 20); }),
+              "Picture list is too large: its pictures need more than 1 MB");
+    EXPECT_EQ(list.items.size(), 4u);
+    EXPECT_EQ(list.items[3].bitmap.width, 256);
+    EXPECT_EQ(errorOf([&] { readPictureList(bytes, list, (5u << 18) - 1); }),
+              "Picture list is too large: its pictures need more than 1310719 bytes");
+    EXPECT_EQ(readPictureList(bytes).items.size(), 5u);
+    EXPECT_EQ(kMaxListPictureBytes, size_t{256} << 20);
+}
+
 TEST(PictureListFile, FilesOnDisk) {
     const std::string path = (std::filesystem::temp_directory_path() / "orbigolf_pictures_test.dxg").string();
     savePictureListFile(path, sampleList());

@@ -30,6 +30,29 @@ struct Mixer {
     }
 };
 
+TEST(TDXWaveList, AWaveLoadsExactlyWhenTheMixerCanPlayIt) {
+    Mixer m;
+    for (const uint32_t rate : {1u, 99u, 100u, 22050u, 1000000u, 1000001u}) {
+        for (const uint16_t bits : {8, 16, 24}) {
+            for (const uint16_t channels : {1, 2, 3}) {
+                media::Wave w;
+                w.format = media::pcmFormat(rate, bits, channels);
+                w.samples.assign(size_t(w.format.blockAlign) * 4, 0);
+                const media::Bytes riff = media::encodeWave(w);
+                bool plays = true;
+                try {
+                    m.device.createBuffer({channels, int(rate), bits}, w.samples);
+                } catch (const platform::SoundError&) {
+                    plays = false;
+                }
+                media::SoundListItem item;
+                const std::string error = errorOf([&] { item.setWave(riff); });
+                EXPECT_EQ(error, plays ? "" : media::kWaveIsInvalid) << rate << " Hz " << bits << " bits " << channels;
+            }
+        }
+    }
+}
+
 TEST(TDXWaveList, LimitOfTwoPlayedThreeTimesKeepsTwoCopies) {
     Mixer m;
     TDXWaveList list(&m.device);

@@ -100,7 +100,11 @@ TEST(Wave, FaultsGiveWaveIsInvalid) {
     EXPECT_EQ(error(riff(fmtChunk(3, 1, 8000, 32).bytes)), kWaveIsInvalid);  // float
     EXPECT_EQ(error(riff(fmtChunk(7, 1, 8000, 8).bytes)), kWaveIsInvalid);   // mu-law
     EXPECT_EQ(error(riff(fmtChunk(1, 3, 8000, 16).bytes)), kWaveIsInvalid);
-    EXPECT_EQ(error(riff(fmtChunk(1, 1, 0, 16).bytes)), kWaveIsInvalid);
+    // Rates: what the mixer plays, no more.
+    for (const uint32_t rate : {0u, 1u, 99u, 1000001u, 0x80000000u}) {
+        EXPECT_EQ(error(riff(fmtChunk(1, 1, rate, 16).bytes)), kWaveIsInvalid) << rate;
+    }
+    for (const uint32_t rate : {100u, 1000000u}) EXPECT_EQ(error(riff(fmtChunk(1, 1, rate, 16).bytes)), "") << rate;
     // Every cut of a good file reads or fails cleanly.
     for (size_t n = 0; n < good.size(); ++n) {
         Bytes cut(good.begin(), good.begin() + std::ptrdiff_t(n));

@@ -4,7 +4,8 @@
 #include <filesystem>
 
 #include "media/component_stream.h"
-#include "media/media_error.h"
+#include "media/file_read.h"
+#include "platform/ascii_case.h"
 
 namespace orbigolf::assets {
 
@@ -17,9 +18,7 @@ bool startsWith(const media::Bytes& b, const char* magic) {
 }
 
 std::string lowerExtension(const std::string& fileName) {
-    std::string ext = std::filesystem::path(fileName).extension().string();
-    for (char& c : ext) c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-    return ext;
+    return platform::asciiLower(std::filesystem::path(fileName).extension().string());
 }
 
 Kind kindOf(const media::Bytes& bytes, const std::string& fileName) {
@@ -59,16 +58,16 @@ AssetFile readAssetFile(const std::string& fileName) {
         case Kind::Wave: return WaveFile{media::decodeWave(bytes)};
         case Kind::Unknown: break;
     }
-    throw media::MediaError("Unknown file format: " + fileName);
+    throw media::MediaError("Unknown file format");
 }
 
-const media::Bitmap& pictureOf(const AssetFile& file, int index, const std::string& fileName) {
+const media::Bitmap& pictureOf(const AssetFile& file, int index) {
     if (const auto* b = std::get_if<BitmapFile>(&file)) {
-        if (b->bitmap.empty()) throw media::MediaError("Empty picture: " + fileName);
+        if (b->bitmap.empty()) throw media::MediaError("Empty picture");
         return b->bitmap;
     }
     const auto* list = std::get_if<media::PictureListFile>(&file);
-    if (list == nullptr) throw media::MediaError("Not a picture: " + fileName);
+    if (list == nullptr) throw media::MediaError("Not a picture");
     if (index < 0 || size_t(index) >= list->items.size()) {
         throw media::MediaError("List index out of bounds (" + std::to_string(index) + ")");
     }

@@ -1,6 +1,7 @@
 #pragma once
 // A file the asset tool is given, read and classified: picture list, sound list, bitmap or
-// wave. Damage gives the media layer's own error (MediaError).
+// wave. A file that cannot be read gives media::FileError, damage the media layer's own error
+// (MediaError); messages do not repeat the file's name, which the caller reports with them.
 
 #include <string>
 #include <variant>
@@ -29,7 +30,7 @@ using AssetFile = std::variant<media::PictureListFile, media::SoundListFile, Bit
 AssetFile readAssetFile(const std::string& fileName);
 
 // The picture of item `index` of a list or the bitmap itself; throws MediaError
-// ("List index out of bounds (<index>)", or an empty picture).
-const media::Bitmap& pictureOf(const AssetFile& file, int index, const std::string& fileName);
+// ("List index out of bounds (<index>)", "Empty picture", "Not a picture").
+const media::Bitmap& pictureOf(const AssetFile& file, int index);
 
 }  // namespace orbigolf::assets

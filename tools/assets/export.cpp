@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "media/media_error.h"
+#include "media/file_read.h"
 #include "png_file.h"
 
 namespace orbigolf::assets {
@@ -26,7 +26,9 @@ std::string exportName(size_t index, const std::string& name, const std::string&
 std::vector<std::string> exportItems(const AssetFile& file, const std::string& outDir) {
     std::error_code ec;
     std::filesystem::create_directories(outDir, ec);
-    if (!std::filesystem::is_directory(outDir)) throw media::MediaError("Cannot create folder " + outDir);
+    if (!std::filesystem::is_directory(outDir)) {
+        throw media::FileError("Cannot create folder " + outDir, ec ? ec.message() : "a file of that name is in the way");
+    }
     const std::filesystem::path dir(outDir);
     std::vector<std::string> written;
     if (const auto* p = std::get_if<media::PictureListFile>(&file)) {

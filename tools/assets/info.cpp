@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "json_writer.h"
+#include "json_line.h"
 #include "media/component_stream.h"
 #include "platform/frames.h"
 
@@ -107,64 +107,58 @@ std::string infoText(const AssetFile& file) {
 }
 
 std::string infoJson(const AssetFile& file) {
-    JsonWriter j;
-    j.beginObject();
+    tools::Json j;
     if (const auto* p = std::get_if<media::PictureListFile>(&file)) {
-        j.key("kind").value("pictures").key("items").beginArray();
+        j["kind"] = "pictures";
+        j["items"] = tools::Json::array();
         for (size_t i = 0; i < p->items.size(); ++i) {
             const auto& it = p->items[i];
-            j.beginObject()
-                .key("index").value(int64_t(i))
-                .key("name").value(it.name)
-                .key("width").value(it.bitmap.width)
-                .key("height").value(it.bitmap.height)
-                .key("bitsPerPixel").value(int(it.bitmap.bitsPerPixel))
-                .key("patternWidth").value(it.patternWidth)
-                .key("patternHeight").value(it.patternHeight)
-                .key("skipWidth").value(it.skipWidth)
-                .key("skipHeight").value(it.skipHeight)
-                .key("frames").value(frameCountOf(it))
-                .key("transparent").value(it.transparent)
-                .key("transparentColor").value(uint32_t(it.transparentColor))
-                .endObject();
+            j["items"].push_back({{"index", i},
+                                  {"name", tools::utf8Text(it.name)},
+                                  {"width", it.bitmap.width},
+                                  {"height", it.bitmap.height},
+                                  {"bitsPerPixel", it.bitmap.bitsPerPixel},
+                                  {"patternWidth", it.patternWidth},
+                                  {"patternHeight", it.patternHeight},
+                                  {"skipWidth", it.skipWidth},
+                                  {"skipHeight", it.skipHeight},
+                                  {"frames", frameCountOf(it)},
+                                  {"transparent", it.transparent},
+                                  {"transparentColor", uint32_t(it.transparentColor)}});
         }
-        j.endArray();
     } else if (const auto* s = std::get_if<media::SoundListFile>(&file)) {
-        j.key("kind").value("sounds").key("items").beginArray();
+        j["kind"] = "sounds";
+        j["items"] = tools::Json::array();
         for (size_t i = 0; i < s->items.size(); ++i) {
             const auto& it = s->items[i];
             const auto& f = it.wave.format;
-            j.beginObject()
-                .key("index").value(int64_t(i))
-                .key("name").value(it.name)
-                .key("rate").value(f.samplesPerSec)
-                .key("bits").value(int(f.bitsPerSample))
-                .key("channels").value(int(f.channels))
-                .key("frames").value(it.wave.frames())
-                .key("looped").value(it.looped)
-                .key("maxPlayingCount").value(it.maxPlayingCount)
-                .endObject();
+            j["items"].push_back({{"index", i},
+                                  {"name", tools::utf8Text(it.name)},
+                                  {"rate", f.samplesPerSec},
+                                  {"bits", f.bitsPerSample},
+                                  {"channels", f.channels},
+                                  {"frames", it.wave.frames()},
+                                  {"looped", it.looped},
+                                  {"maxPlayingCount", it.maxPlayingCount}});
         }
-        j.endArray();
     } else if (const auto* b = std::get_if<BitmapFile>(&file)) {
         const auto& h = b->header;
-        j.key("kind").value("bitmap")
-            .key("width").value(h.width)
-            .key("height").value(int64_t(h.height < 0 ? -int64_t(h.height) : h.height))
-            .key("bitsPerPixel").value(int(h.bitsPerPixel))
-            .key("headerSize").value(h.headerSize)
-            .key("compression").value(h.compression)
-            .key("topDown").value(h.topDown);
+        j = {{"kind", "bitmap"},
+             {"width", h.width},
+             {"height", h.height < 0 ? -int64_t{h.height} : int64_t{h.height}},
+             {"bitsPerPixel", h.bitsPerPixel},
+             {"headerSize", h.headerSize},
+             {"compression", h.compression},
+             {"topDown", h.topDown}};
     } else {
         const auto& w = std::get<WaveFile>(file).wave;
-        j.key("kind").value("wave")
-            .key("rate").value(w.format.samplesPerSec)
-            .key("bits").value(int(w.format.bitsPerSample))
-            .key("channels").value(int(w.format.channels))
-            .key("frames").value(w.frames());
+        j = {{"kind", "wave"},
+             {"rate", w.format.samplesPerSec},
+             {"bits", w.format.bitsPerSample},
+             {"channels", w.format.channels},
+             {"frames", w.frames()}};
     }
-    j.endObject();
-    return j.str() + "\n";
+    return tools::jsonLine(j) + "\n";
 }
 
 }  // namespace orbigolf::assets

@@ -2,11 +2,13 @@
 
 #include <png.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
 #include <vector>
 
-#include "media/media_error.h"
+#include "media/file_read.h"
 
 namespace orbigolf::assets {
 
@@ -25,12 +27,18 @@ void writePng(const std::string& fileName, const media::Bitmap& picture) {
     image.format = PNG_FORMAT_RGB;
     // Written beside the target and renamed, so a failure leaves no half file.
     const std::string tmp = fileName + ".tmp";
-    const bool ok = picture.width > 0 && picture.height > 0 &&
-                    png_image_write_to_file(&image, tmp.c_str(), 0, rgb.data(), 0, nullptr) != 0;
+    errno = 0;
+    bool ok = picture.width > 0 && picture.height > 0 &&
+              png_image_write_to_file(&image, tmp.c_str(), 0, rgb.data(), 0, nullptr) != 0;
+    std::string reason = errno != 0 ? std::generic_category().message(errno) : image.message;
     png_image_free(&image);
-    if (!ok || std::rename(tmp.c_str(), fileName.c_str()) != 0) {
+    if (ok && std::rename(tmp.c_str(), fileName.c_str()) != 0) {
+        ok = false;
+        reason = std::generic_category().message(errno);
+    }
+    if (!ok) {
         std::remove(tmp.c_str());
-        throw media::MediaError("Cannot create file " + fileName);
+        throw media::FileError("Cannot create file " + fileName, reason);
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace orbigolf::assets {
 
-// Throws MediaError("Cannot create file <name>") when the file cannot be written.
+// Throws media::FileError("Cannot create file <name>", reason) when the file cannot be written.
 void writePng(const std::string& fileName, const media::Bitmap& picture);
 
 }  // namespace orbigolf::assets

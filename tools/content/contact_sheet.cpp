@@ -13,6 +13,7 @@
 #include "font_faces.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
+#include "platform/byte_order.h"
 #include "platform/frames.h"
 
 namespace orbigolf::content {
@@ -165,7 +166,7 @@ std::vector<Entry> collect(const fs::path& dir) {
             Entry e;
             const media::Bytes& b = item.wave.samples;
             for (size_t k = 0; k + 1 < b.size(); k += 2)
-                e.samples.push_back(static_cast<int16_t>(b[k] | (b[k + 1] << 8)));
+                e.samples.push_back(static_cast<int16_t>(static_cast<uint16_t>(platform::u16At(b, k))));
             char seconds[32];
             std::snprintf(seconds, sizeof seconds, "%.2f s", static_cast<double>(e.samples.size()) / 22050);
             e.title = std::string(listName) + " #" + std::to_string(i) + " " + item.name + "   " + seconds +

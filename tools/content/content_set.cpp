@@ -7,6 +7,7 @@
 #include "drawn_fonts.h"
 #include "finish.h"
 #include "holes/hole_build.h"
+#include "media/file_read.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "media/wave.h"

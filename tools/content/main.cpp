@@ -1,76 +1,138 @@
-// orbigolf-content: builds the free content set of the game.
-//
-//     orbigolf-content [--sources DIR] OUTDIR        write the whole set into OUTDIR
-//     orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]
-//                                  draw a review sheet of a built set (or of the items
-//                                  whose title holds FILTER, enlarged ZOOM times)
-//     orbigolf-content preview CONTENTDIR OUT.png    mock game screens from a built set
-//     orbigolf-content --hole SOURCE OUTDIR [--size WxH]   build one hole from its source
-//     orbigolf-content holes-review OUTDIR [SOURCE...] course, areas and card pictures of the set's holes
+// orbigolf-content: builds the free content set of the game, and review pictures of a
+// built set.
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <optional>
-#include <stdexcept>
+#include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "command_line.h"
 #include "contact_sheet.h"
 #include "content_set.h"
 #include "font_faces.h"
 #include "holes/hole_build.h"
+#include "media/file_read.h"
 #include "preview.h"
 
 #ifndef ORBIGOLF_CONTENT_SOURCES
 #define ORBIGOLF_CONTENT_SOURCES "content"
 #endif
 
-int main(int argc, char** argv) {
-    try {
-        std::filesystem::path sources = ORBIGOLF_CONTENT_SOURCES;
-        int a = 1;
-        if (argc > 2 && std::string(argv[1]) == "sheet") {
-            if (argc < 4 || argc > 6)
-                throw std::runtime_error("usage: orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]");
-            orbigolf::content::drawContactSheet(argv[2], argv[3], argc > 4 ? argv[4] : "",
-                                                argc > 5 ? std::stoi(argv[5]) : 1);
-            return 0;
-        }
-        if (argc == 4 && std::string(argv[1]) == "preview") {
-            orbigolf::content::drawPreview(argv[2], argv[3]);
-            return 0;
-        }
-        if (argc > 1 && std::string(argv[1]) == "--hole") {
-            std::optional<std::pair<int, int>> size;
-            if (argc == 6 && std::string(argv[4]) == "--size") size = orbigolf::content::parseSize(argv[5]);
-            else if (argc != 4) throw std::runtime_error("usage: orbigolf-content --hole SOURCE OUTDIR [--size WxH]");
+namespace {
+
+constexpr const char* kUsage =
+    "usage: orbigolf-content [--sources DIR] OUTDIR\n"
+    "       orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n"
+    "       orbigolf-content preview CONTENTDIR OUT.png\n"
+    "       orbigolf-content --hole SOURCE OUTDIR [--size WxH]\n"
+    "       orbigolf-content holes-review OUTDIR [SOURCE...]\n";
+
+// CLI11's check without its note in the help text.
+CLI::Validator existingFolder() { return CLI::Validator(CLI::ExistingDirectory).description(""); }
+
+struct Arguments {
+    std::string sources = ORBIGOLF_CONTENT_SOURCES;
+    std::string outDir;
+    std::string contentDir, png, filter;
+    int zoom = 1;
+    std::string holeSource;
+    std::optional<std::pair<int, int>> size;
+    std::vector<std::string> holeSources;
+};
+
+// Every command and option of orbigolf-content. Without a command it builds the set; each
+// command sets `command` to what it does.
+void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function<void()>& command) {
+    CLI::App& app = cl.app();
+    app.add_option("--sources", a.sources, "the content sources (this project's content folder)")
+        ->type_name("DIR")
+        ->check(existingFolder());
+    app.add_option("OUTDIR", a.outDir, "the folder to write the set into (made when missing)")->type_name("");
+    CLI::Option* hole = app.add_option("--hole", a.holeSource, "builds only this hole source into OUTDIR")
+                            ->type_name("SOURCE")
+                            ->check(CLI::Validator(CLI::ExistingFile).description(""));
+    app.add_option_function<std::string>(
+           "--size", [&a](const std::string& t) { a.size = orbigolf::content::parseSize(t); },
+           "with --hole: the course picture's size (the source's size hint, else the areas' extent)")
+        ->type_name("WxH")
+        ->needs(hole)
+        ->check(orbigolf::cli::takes("WxH, 64 to 8192 each", [](const std::string& t) {
+            try {
+                orbigolf::content::parseSize(t);
+                return true;
+            } catch (const std::exception&) {
+                return false;
+            }
+        }));
+    command = [&a] {
+        if (a.holeSource.empty()) {
+            orbigolf::content::buildContentSet(a.sources, a.outDir);
+        } else {
             orbigolf::content::FontFaces fonts;
-            orbigolf::content::buildHoleFiles(argv[2], argv[3], size, fonts, sources);
-            return 0;
+            orbigolf::content::buildHoleFiles(a.holeSource, a.outDir, a.size, fonts, a.sources);
         }
-        if (argc >= 3 && std::string(argv[1]) == "holes-review") {
-            orbigolf::content::writeHoleReview(sources, argv[2],
-                                               std::vector<std::filesystem::path>(argv + 3, argv + argc));
-            return 0;
-        }
-        if (argc > 3 && std::string(argv[1]) == "--sources") {
-            sources = argv[2];
-            a = 3;
-        }
-        if (argc != a + 1) {
-            std::fprintf(stderr,
-                         "usage: orbigolf-content [--sources DIR] OUTDIR\n"
-                         "       orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n"
-                         "       orbigolf-content preview CONTENTDIR OUT.png\n"
-                         "       orbigolf-content --hole SOURCE OUTDIR [--size WxH]\n"
-                         "       orbigolf-content holes-review OUTDIR [SOURCE...]\n");
-            return 2;
-        }
-        orbigolf::content::buildContentSet(sources, argv[a]);
+    };
+
+    CLI::App* sheet = cl.addSubcommand("sheet", "draws a review sheet of every picture of a built set",
+                                       "usage: orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n");
+    sheet->add_option("CONTENTDIR", a.contentDir, "a built content set")
+        ->required()
+        ->type_name("")
+        ->check(existingFolder());
+    sheet->add_option("SHEET.png", a.png, "the picture to write")->required()->type_name("");
+    sheet->add_option("FILTER", a.filter, "only the items whose title holds this text")->type_name("");
+    sheet->add_option("ZOOM", a.zoom, "frames enlarged this many times, 1 to 16 (1)")
+        ->type_name("")
+        ->check(CLI::Validator(CLI::Range(1, 16)).description(""));
+    sheet->final_callback(
+        [&] { command = [&a] { orbigolf::content::drawContactSheet(a.contentDir, a.png, a.filter, a.zoom); }; });
+
+    CLI::App* preview = cl.addSubcommand("preview", "draws mock game screens from a built set",
+                                         "usage: orbigolf-content preview CONTENTDIR OUT.png\n");
+    preview->add_option("CONTENTDIR", a.contentDir, "a built content set")
+        ->required()
+        ->type_name("")
+        ->check(existingFolder());
+    preview->add_option("OUT.png", a.png, "the picture to write")->required()->type_name("");
+    preview->final_callback([&] { command = [&a] { orbigolf::content::drawPreview(a.contentDir, a.png); }; });
+
+    CLI::App* review = cl.addSubcommand("holes-review", "draws each hole plain, with its areas outlined, its foreground and its card",
+                                        "usage: orbigolf-content holes-review OUTDIR [SOURCE...]\n");
+    review->add_option("OUTDIR", a.png, "the folder to write the pictures into")->required()->type_name("");
+    review->add_option("SOURCE", a.holeSources, "hole sources (the set's holes when none is given)")
+        ->type_name("")
+        ->check(CLI::Validator(CLI::ExistingFile).description(""));
+    review->final_callback([&] {
+        command = [&a] {
+            orbigolf::content::writeHoleReview(a.sources, a.png,
+                                               std::vector<std::filesystem::path>(a.holeSources.begin(), a.holeSources.end()));
+        };
+    });
+
+    app.require_subcommand(0, 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    orbigolf::cli::CommandLine cl("orbigolf-content", "Builds the free content set of the game.", kUsage);
+    Arguments args;
+    std::function<void()> command;
+    declareCommands(cl, args, command);
+    if (const auto status = cl.parse(argc, argv, std::cout, std::cerr)) return *status;
+    if (cl.app().get_subcommands().empty() && args.outDir.empty()) return cl.fail("OUTDIR is required", std::cerr);
+    try {
+        command();
         return 0;
+    } catch (const orbigolf::media::FileError& e) {
+        std::fprintf(stderr, "orbigolf-content: %s\n", e.describe().c_str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "orbigolf-content: %s\n", e.what());
-        return 1;
     }
+    return 1;
 }

@@ -1,14 +1,17 @@
 #include "sources.h"
 
 #include <cmath>
-#include <fstream>
 #include <sstream>
+
+#include "media/file_read.h"
 
 namespace orbigolf::content {
 
 std::vector<std::string> readSourceLines(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    if (!in) throw SourceError("cannot read content source " + file.string());
+    std::string whyNot;
+    const auto text = media::readFileText(file.string(), media::kMaxFileBytes, &whyNot);
+    if (!text) throw SourceError(whyNot);
+    std::istringstream in(*text);
     std::vector<std::string> lines;
     std::string line;
     while (std::getline(in, line)) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,16 +36,21 @@ struct Options {
     bool sound = false;
     int64_t ticks = 2000;
     bool trace = false;
+    bool solve = false;   // search putts that hole the ball instead of playing given ones
+    int maxStrokes = 4;   // putts the search may use
 };
 
+// The command line: fills `options`, or reports on `out` (--help) or `err` (one line) and
+// returns the exit status to stop with (0 after --help, 2 after an error).
+std::optional<int> parseCommandLine(int argc, const char* const* argv, Options& options, std::ostream& out,
+                                    std::ostream& err);
+
+// The same for the arguments after the program name, as tests use it.
 struct ParseResult {
     std::optional<Options> options;
     std::string error;  // one line, when options is empty and help was not asked
     bool help = false;
 };
-
 ParseResult parseOptions(const std::vector<std::string>& args);
-
-extern const char* const kUsage;
 
 }  // namespace orbigolf::sim

@@ -7,18 +7,11 @@
 #include "game/hole_setup.h"
 #include "game/stroke.h"
 #include "game/tick.h"
+#include "json_line.h"
 
 namespace orbigolf::sim {
 
 namespace {
-
-const char* boolText(Boolean b) { return b ? "true" : "false"; }
-
-std::string real(double v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-}
 
 void strike(GameState& s, const Putt& putt, Effects& fx) {
     s.curPlayer = putt.player;
@@ -65,16 +58,25 @@ void runTick(GameState& s, const Options& o, int64_t tick, Effects& fx) {
 
 void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int player, bool final) {
     const playerrec& b = s.playerRecs[player];
-    out << "{\"tick\":" << tick << ",\"player\":" << player << ",\"x\":" << real(b.x)
-        << ",\"y\":" << real(b.y) << ",\"z\":" << real(b.z) << ",\"heading\":" << b.heading
-        << ",\"speed\":" << real(b.speed) << ",\"climb\":" << real(b.climb)
-        << ",\"moving\":" << boolText(b.moving) << ",\"airborne\":" << boolText(b.airborne)
-        << ",\"holed\":" << boolText(b.holed) << ",\"piped\":" << boolText(b.piped)
-        << ",\"sunk\":" << boolText(b.sunk) << ",\"inPlay\":" << boolText(b.inPlay)
-        << ",\"strokes\":" << b.strokes << ",\"totalStrokes\":" << b.totalStrokes
-        << ",\"curPlayer\":" << s.curPlayer;
-    if (final) out << ",\"final\":true";
-    out << "}\n";
+    tools::Json line = {{"tick", tick},
+                        {"player", player},
+                        {"x", b.x},
+                        {"y", b.y},
+                        {"z", b.z},
+                        {"heading", b.heading},
+                        {"speed", b.speed},
+                        {"climb", b.climb},
+                        {"moving", b.moving != 0},
+                        {"airborne", b.airborne != 0},
+                        {"holed", b.holed != 0},
+                        {"piped", b.piped != 0},
+                        {"sunk", b.sunk != 0},
+                        {"inPlay", b.inPlay != 0},
+                        {"strokes", b.strokes},
+                        {"totalStrokes", b.totalStrokes},
+                        {"curPlayer", s.curPlayer}};
+    if (final) line["final"] = true;
+    out << tools::jsonLine(line) << '\n';
 }
 
 int run(const Options& o, std::ostream& out, std::ostream& err) {

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "media/file_read.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 
@@ -191,7 +192,7 @@ TEST_F(AssetsTool, PngHasTheExactColours) {
 
     r = run("png '" + list + "' '" + out + "' 5");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "List index out of bounds (5)\n");
+    EXPECT_EQ(r.err, "orbigolf-assets: " + list + ": List index out of bounds (5)\n");
 }
 
 TEST_F(AssetsTool, ExportWritesEveryItem) {
@@ -206,17 +207,23 @@ TEST_F(AssetsTool, ExportWritesEveryItem) {
     EXPECT_TRUE(fs::exists(path("out/001-hum.wav")));
 }
 
-TEST_F(AssetsTool, UnreadableFilesGiveOneLineAndStatusOne) {
+TEST_F(AssetsTool, UnreadableFilesGiveOneLineNamingTheFileAndStatusOne) {
     const std::string missing = path("none.dxg");
     Result r = run("info '" + missing + "'");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Cannot open file " + missing + "\n");
+    EXPECT_EQ(r.err, "orbigolf-assets: Cannot open file " + missing + ": no such file or folder\n");
+    r = run("info '" + dir_.string() + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "orbigolf-assets: Cannot open file " + dir_.string() + ": it is a folder\n");
+    r = run("png '" + writePictures() + "' '" + path("no/such/folder/x.png") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.find("orbigolf-assets: Cannot create file " + path("no/such/folder/x.png") + ": "), 0u) << r.err;
 
     const std::string garbage = path("garbage.dxg");
     media::writeFileBytes(garbage, media::Bytes{'T', 'P', 'F', '1', 0, 0});
     r = run("info '" + garbage + "' --json");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Invalid stream format\n");
+    EXPECT_EQ(r.err, "orbigolf-assets: " + garbage + ": Invalid stream format\n");
     EXPECT_TRUE(r.out.empty());
 
     // A list cut in the middle of a picture.
@@ -225,19 +232,19 @@ TEST_F(AssetsTool, UnreadableFilesGiveOneLineAndStatusOne) {
     media::writeFileBytes(garbage, cut);
     r = run("export '" + garbage + "' '" + path("out") + "'");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Invalid stream format\n");
+    EXPECT_EQ(r.err, "orbigolf-assets: " + garbage + ": Invalid stream format\n");
 
     const std::string badWave = path("bad.wav");
     media::writeFileBytes(badWave, media::Bytes{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'A', 'V', 'I', ' '});
     r = run("info '" + badWave + "'");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Wave is invalid\n");
+    EXPECT_EQ(r.err, "orbigolf-assets: " + badWave + ": Wave is invalid\n");
 
     const std::string badBmp = path("bad.bmp");
     media::writeFileBytes(badBmp, media::Bytes{'B', 'M', 1, 2, 3});
     r = run("png '" + badBmp + "' '" + path("x.png") + "'");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err.find("Bitmap is invalid: "), 0u) << r.err;
+    EXPECT_EQ(r.err.find("orbigolf-assets: " + badBmp + ": Bitmap is invalid: "), 0u) << r.err;
 
     r = run("frobnicate");
     EXPECT_EQ(r.status, 2);

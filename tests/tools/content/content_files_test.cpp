@@ -12,7 +12,7 @@
 #include "content_set.h"
 #include "media/dib.h"
 #include "media/image_list.h"
-#include "media/media_error.h"
+#include "media/file_read.h"
 
 namespace orbigolf::content::test {
 namespace {

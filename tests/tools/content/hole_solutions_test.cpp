@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "built_set.h"
@@ -48,26 +47,48 @@ struct Solution {
     uint32_t cksum = 0;
 };
 
+// The text after "key": up to the next comma or closing brace outside quotes.
+std::string field(const std::string& line, const std::string& key) {
+    const std::string tag = "\"" + key + "\":";
+    const size_t at = line.find(tag);
+    if (at == std::string::npos) return "";
+    size_t i = at + tag.size();
+    size_t depth = 0;
+    bool quoted = false;
+    const size_t start = i;
+    for (; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == '[') ++depth;
+        if (c == ']') --depth;
+        if (depth == 0 && (c == ',' || c == '}')) break;
+    }
+    std::string v = line.substr(start, i - start);
+    if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+    return v;
+}
+
 Solution readSolution(const fs::path& file) {
     std::ifstream in(file);
     std::string line;
     std::getline(in, line);
     Solution s;
-    std::smatch m;
-    static const std::regex whole(
-        R"re(\{"solved":true,"strokes":(\d+),"putts":\[(.*)\],"seed":(\d+),"courseSize":"(\d+x\d+)","holeCksum":(\d+)\})re");
-    if (!std::regex_match(line, m, whole)) {
+    if (field(line, "solved") != "true" || line.empty() || line.back() != '}') {
         ADD_FAILURE() << file << ": not a solution line: " << line;
         return s;
     }
-    s.strokes = std::stoi(m[1]);
-    s.seed = m[3];
-    s.size = m[4];
-    s.cksum = static_cast<uint32_t>(std::stoul(m[5]));
-    const std::string list = m[2];
-    static const std::regex putt(R"re("([^"]+)")re");
-    for (auto it = std::sregex_iterator(list.begin(), list.end(), putt); it != std::sregex_iterator(); ++it)
-        s.putts.push_back((*it)[1]);
+    s.strokes = std::stoi("0" + field(line, "strokes"));
+    s.seed = field(line, "seed");
+    s.size = field(line, "courseSize");
+    s.cksum = static_cast<uint32_t>(std::stoul("0" + field(line, "holeCksum")));
+    const std::string list = field(line, "putts");  // ["1:H:S@T",...]
+    for (size_t i = list.find('"'); i != std::string::npos; i = list.find('"', i)) {
+        const size_t end = list.find('"', i + 1);
+        if (end == std::string::npos) break;
+        s.putts.push_back(list.substr(i + 1, end - i - 1));
+        i = end + 1;
+    }
     return s;
 }
 

@@ -7,7 +7,7 @@
 
 #include "built_set.h"
 #include "contact_sheet.h"
-#include "media/media_error.h"
+#include "media/file_read.h"
 #include "preview.h"
 
 namespace orbigolf::content::test {

@@ -439,8 +439,30 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
         case 29: {
             if (a.comment != "cannon") break;
             pad(c, ctr.x, ctr.y, rad, rgb(0x2a2f3c), rgb(0xff9a2e));
-            ellipsePath(cr, ctr.x, ctr.y, rad * 0.5, rad * 0.25);
-            cairo_set_source_rgb(cr, 0.05, 0.05, 0.07);
+            // The barrel points where a spring on the same spot throws the ball (else up).
+            int aim = 192;
+            for (int k = 1; k <= kMaxAreas; ++k) {
+                const arearec& o = src.areas[k];
+                if (o.kind == 13 && o.x1 == a.x1 && o.y1 == a.y1 && o.p3 != 0) aim = o.p3 - 8;
+            }
+            const double ux = std::cos(turnRad(aim)), uy = std::sin(turnRad(aim)) * 0.5;
+            const double len = rad * 1.5;
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+            cairo_set_line_width(cr, 12);
+            cairo_set_source_rgb(cr, 0.1, 0.11, 0.14);
+            cairo_move_to(cr, ctr.x, ctr.y - 6);
+            cairo_line_to(cr, ctr.x + ux * len, ctr.y - 6 + uy * len - 10);
+            cairo_stroke(cr);
+            cairo_set_line_width(cr, 3);
+            cairo_set_source_rgba(cr, 0.85, 0.89, 0.95, 0.7);
+            cairo_move_to(cr, ctr.x - 2, ctr.y - 9);
+            cairo_line_to(cr, ctr.x + ux * len - 2, ctr.y - 9 + uy * len - 10);
+            cairo_stroke(cr);
+            ellipsePath(cr, ctr.x + ux * len, ctr.y - 6 + uy * len - 10, 7, 5);
+            cairo_set_source_rgb(cr, 1, 0.6, 0.18);
+            cairo_fill(cr);
+            ellipsePath(cr, ctr.x + ux * len, ctr.y - 6 + uy * len - 10, 4, 3);
+            cairo_set_source_rgb(cr, 0.02, 0.02, 0.03);
             cairo_fill(cr);
             break;
         }

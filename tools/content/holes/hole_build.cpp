@@ -1,13 +1,13 @@
 #include "holes/hole_build.h"
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
 #include "font_faces.h"
 #include "game/hit_tests.h"
 #include "game/hole_setup.h"
 #include "holes/hole_pictures.h"
+#include "media/file_read.h"
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "sources.h"
@@ -19,9 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 void writeText(const fs::path& file, const std::string& text) {
-    std::ofstream out(file, std::ios::binary);
-    out << text;
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    media::writeFileBytes(file.string(), media::ByteView(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 void writePng(const media::Bitmap& b, const fs::path& file, const HoleSource* overlay) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <sstream>
 
 #include "game/hole_file.h"
 #include "game/ini_file.h"
+#include "media/file_read.h"
 #include "sources.h"
 
 namespace orbigolf::content {
@@ -190,11 +190,10 @@ HoleSource parseHoleSource(const std::string& text, const std::string& stem, con
 }
 
 HoleSource loadHoleSource(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw SourceError("cannot read " + file.string());
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parseHoleSource(text.str(), file.stem().string(), file.string());
+    std::string whyNot;
+    const auto text = media::readFileText(file.string(), media::kMaxFileBytes, &whyNot);
+    if (!text) throw SourceError(whyNot);
+    return parseHoleSource(*text, file.stem().string(), file.string());
 }
 
 std::string holeFileText(const HoleSource& src) {

@@ -1,0 +1,116 @@
+#include "media/file_read.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+#include "media/file_lookup.h"
+
+namespace orbigolf::media {
+
+namespace {
+
+std::string systemReason(int error) {
+    if (error == ENOENT || error == ENOTDIR) return "no such file or folder";
+    if (error == EISDIR) return "it is a folder";
+    return std::generic_category().message(error);
+}
+
+struct Fd {
+    int fd = -1;
+    ~Fd() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+// The file's bytes into `out`, or the reason it cannot be read.
+template <typename Buffer>
+std::optional<std::string> readInto(const std::string& requested, size_t maxBytes, Buffer& out) {
+    const std::string fileName = resolveFileName(requested);
+    // Opened without waiting, so that a FIFO with no writer cannot block; what was opened is
+    // then checked (not the name, which could change in between).
+    Fd f{::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (f.fd < 0) return systemReason(errno);
+    struct stat st {};
+    if (::fstat(f.fd, &st) != 0) return systemReason(errno);
+    if (S_ISDIR(st.st_mode)) return "it is a folder";
+    if (!S_ISREG(st.st_mode)) return "not a regular file";
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
+        return "larger than " + std::to_string(maxBytes) + " bytes";
+    }
+    out.resize(static_cast<size_t>(st.st_size));
+    size_t have = 0;
+    for (;;) {
+        // The size may have changed since fstat: read until the end, within the cap.
+        if (have == out.size()) {
+            if (have == maxBytes) {
+                char probe;
+                const ssize_t n = ::read(f.fd, &probe, 1);
+                if (n == 0) break;
+                if (n > 0) return "larger than " + std::to_string(maxBytes) + " bytes";
+                if (errno == EINTR) continue;
+                return systemReason(errno);
+            }
+            out.resize(std::min(maxBytes, std::max<size_t>(have * 2, 4096)));
+        }
+        const ssize_t n = ::read(f.fd, out.data() + have, out.size() - have);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return systemReason(errno);
+        }
+        have += static_cast<size_t>(n);
+    }
+    out.resize(have);
+    return std::nullopt;
+}
+
+std::string cannotOpen(const std::string& fileName) { return "Cannot open file " + fileName; }
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+Bytes readFileBytes(const std::string& fileName, size_t maxBytes) {
+    Bytes out;
+    if (auto why = readInto(fileName, maxBytes, out)) throw FileError(cannotOpen(fileName), std::move(*why));
+    return out;
+}
+
+std::optional<std::string> readFileText(const std::string& fileName, size_t maxBytes, std::string* whyNot) {
+    std::string out;
+    if (auto why = readInto(fileName, maxBytes, out)) {
+        if (whyNot != nullptr) *whyNot = cannotOpen(fileName) + ": " + *why;
+        return std::nullopt;
+    }
+    return out;
+}
+
+void writeFileBytes(const std::string& fileName, ByteView bytes) {
+    const std::string tmp = fileName + ".tmp";
+    int error = 0;
+    {
+        std::unique_ptr<std::FILE, FileCloser> f(std::fopen(tmp.c_str(), "wb"));
+        if (!f) {
+            error = errno;
+        } else if ((!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) ||
+                   std::fflush(f.get()) != 0) {
+            error = errno != 0 ? errno : EIO;
+        }
+    }
+    if (error == 0 && std::rename(tmp.c_str(), fileName.c_str()) != 0) error = errno;
+    if (error != 0) {
+        std::remove(tmp.c_str());
+        throw FileError("Cannot create file " + fileName, systemReason(error));
+    }
+}
+
+}  // namespace orbigolf::media
