@@ -4,6 +4,7 @@
 
 #include "drawing_test_support.h"
 #include "game/ball_picture.h"
+#include "game/game_stage.h"
 #include "game/scene_drawing.h"
 
 namespace orbigolf {
@@ -87,6 +88,24 @@ TEST_F(SceneTest, EmptySlotsAndBadPictureNumbersDrawNothing) {
     drawScene();
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 64; ++x) ASSERT_EQ(raw(display, x, y), kGround) << x << "," << y;
+}
+
+TEST_F(SceneTest, StageRunsAnimationsByThePicturesFrameCounts) {
+    GameStage stage(display, pics);
+    EXPECT_EQ(stage.framesOf(3), 2);
+    EXPECT_EQ(stage.framesOf(13), 0);
+    slot(1, 20, 15);               // two frames: ends after 8 sub-steps
+    slot(2, 30, 15).image = 13;    // no such picture: ends on its first tick, drawing nothing
+    slot(3, 40, 15).keep = 1;      // loops
+    sceneStep(s, stage);
+    EXPECT_EQ(raw(display, 10, 10), kFrame0);
+    EXPECT_TRUE(s.sprites[2].x == 0 && s.sprites[2].y == 0);
+    for (int t = 0; t < 6; ++t) sceneStep(s, stage);
+    EXPECT_EQ(raw(display, 10, 10), kFrame1);  // tick 4..7 shows frame 1
+    sceneStep(s, stage);
+    EXPECT_EQ(s.sprites[1].x, 0);
+    EXPECT_EQ(s.sprites[3].x, 40);
+    EXPECT_EQ(s.sprites[3].tick, 0);
 }
 
 TEST_F(SceneTest, PulseStrengthRisesAndFalls) {

@@ -8,6 +8,7 @@
 #include <png.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -15,6 +16,8 @@
 
 #include "drawing_test_support.h"
 #include "game/game_stage.h"
+#include "game/hole_file.h"
+#include "game/hole_setup.h"
 #include "game/hud.h"
 #include "game/scenery.h"
 #include "platform/screenshot.h"
@@ -31,6 +34,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using media::makeRgb;
+
+// The built content set; ORBIGOLF_CONTENT_DIR in the environment points elsewhere.
+fs::path contentDir() {
+    const char* dir = std::getenv("ORBIGOLF_CONTENT_DIR");
+    return dir != nullptr ? fs::path(dir) : fs::path(ORBIGOLF_CONTENT_DIR);
+}
 
 // The pixels of a PNG file as 8-bit RGB; empty when it cannot be read.
 std::vector<uint8_t> readPng(const std::string& path, int& w, int& h) {
@@ -136,7 +145,7 @@ void buildHole(TDXImageList& course) {
 
 struct ScreenTest : ::testing::Test {
     void SetUp() override {
-        const fs::path dir = ORBIGOLF_CONTENT_DIR;
+        const fs::path dir = contentDir();
         if (!fs::exists(dir / "gui.dxg") || !fs::exists(dir / "menu.dxg"))
             GTEST_SKIP() << "no interface content in " << dir;
         gui.loadFromFile((dir / "gui.dxg").string());
@@ -285,6 +294,51 @@ TEST_F(ScreenTest, SameStateSameScreen) {
     display.fill(0xFFFF);
     tick(5);
     EXPECT_EQ(platform::toRgb24(display.backBuffer()), first);
+}
+
+// The holes of the content set at their start, once the hole card is closed and the
+// view has glided to the first ball.
+TEST(HoleScreens, ContentHolesAtTheirStart) {
+    const fs::path dir = contentDir();
+    if (!fs::exists(dir / "gui.dxg") || !fs::exists(dir / "menu.dxg")) GTEST_SKIP() << "no interface content";
+    TDXImageList gui, menu, course;
+    gui.loadFromFile((dir / "gui.dxg").string());
+    menu.loadFromFile((dir / "menu.dxg").string());
+    int shown = 0;
+    for (const std::string hole : {"course1hole1", "course1hole2", "course1hole3", "training1"}) {
+        if (!fs::exists(dir / (hole + ".dxg")) || !fs::exists(dir / (hole + ".hole"))) continue;
+        const std::string golden = "start_" + hole;
+        if (std::getenv("ORBIGOLF_UPDATE_GOLDENS") == nullptr &&
+            !fs::exists(fs::path(ORBIGOLF_GOLDEN_DIR) / (golden + ".png"))) {
+            std::printf("no golden yet for %s: write it with ORBIGOLF_UPDATE_GOLDENS=1\n", hole.c_str());
+            continue;
+        }
+        course.loadFromFile((dir / (hole + ".dxg")).string());
+        GameState s;
+        Rules rules;
+        s.random.seed(99);
+        const PlayerChoice choices[kMaxPlayers] = {{"Nova", true, false}, {"Comet Kid", false, false},
+                                                   {"Orbiter", true, false}, {"Luna", true, false}};
+        resetForNewGame(s, 2, choices);
+        s.substeps = 1;
+        s.holeName = hole;
+        s.courseWidth = course.item(0).patternWidth();
+        s.courseHeight = course.item(0).patternHeight();
+        ReadHoleFile(s, (dir / (hole + ".hole")).string());
+        setUpHoleState(s, rules);
+        scatterMotes(s, 640, 480, s.courseHeight);
+        s.screenMode = 0;
+        s.mouseX = 400;
+        s.mouseY = 300;
+        platform::Display display;
+        testing::initDisplay(display, 640, 480);
+        SilentEffects fx;
+        const GamePictures pics{&gui, &menu, &course};
+        for (int t = 0; t < 40; ++t) drawGameTick(s, rules, fx, display, pics);
+        expectGolden(display, golden);
+        ++shown;
+    }
+    if (shown == 0) GTEST_SKIP() << "no content holes with goldens";
 }
 
 // One review screen per scenery script, on the same small hole renamed.
