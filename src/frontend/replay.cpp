@@ -268,21 +268,25 @@ int64_t play(const std::vector<Line>& lines, TMain& game, LaunchPadControls& con
 }
 
 std::optional<std::string> eventLine(const InputEvent& e) {
-    const std::string at = " " + std::to_string(e.x) + " " + std::to_string(e.y);
+    // Built with a stream: GCC 12 at -O3 misreads chains of string concatenation.
+    std::ostringstream line;
     switch (e.type) {
         case Type::KeyDown:
         case Type::KeyUp: {
             const std::optional<std::string> name = keyName(e.key);
             if (!name) return std::nullopt;
-            return std::string(e.type == Type::KeyDown ? "keydown " : "keyup ") + *name;
+            line << (e.type == Type::KeyDown ? "keydown " : "keyup ") << *name;
+            return line.str();
         }
-        case Type::MouseMove: return "mousemove" + at;
-        case Type::MouseDown: return std::string("mousedown ") + buttonName(e.button) + at;
-        case Type::MouseUp: return std::string("mouseup ") + buttonName(e.button) + at;
-        case Type::Click: return "click" + at;
-        case Type::DblClick: return "dblclick" + at;
+        case Type::MouseMove: line << "mousemove"; break;
+        case Type::MouseDown: line << "mousedown " << buttonName(e.button); break;
+        case Type::MouseUp: line << "mouseup " << buttonName(e.button); break;
+        case Type::Click: line << "click"; break;
+        case Type::DblClick: line << "dblclick"; break;
         default: return std::nullopt;
     }
+    line << ' ' << e.x << ' ' << e.y;
+    return line.str();
 }
 
 Recorder::Recorder(std::ostream& out, uint64_t seed, const LaunchPadControls& controls) : out_(out) {
