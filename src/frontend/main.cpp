@@ -1,0 +1,48 @@
+// orbigolf: the game screen on the Demo Course with the launch pad's defaults, or a
+// replay of a recorded game.
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "frontend/program.h"
+
+#ifdef ORBIGOLF_HAVE_SDL
+#include "platform/sdl/sdl_backend.h"
+#endif
+
+int main(int argc, char** argv) {
+    using orbigolf::frontend::ProgramOptions;
+    ProgramOptions o;
+    CLI::App app{"Orbigolf Demo: space mini-golf. Without options the game starts full screen on the Demo Course.",
+                 "orbigolf"};
+    app.add_flag("--windowed", o.windowed, "Play in a window instead of full screen (Alt+Enter toggles)");
+    std::string data;
+    app.add_option("--data", data, "Read the data files from DIR instead of the program folder")
+        ->type_name("DIR")
+        ->check(CLI::ExistingDirectory);
+    auto* record = app.add_option("--record", o.record, "Write a replay of the game to FILE")->type_name("FILE");
+    auto* replayOpt = app.add_option("--replay", o.replay, "Play back the replay FILE")->type_name("FILE");
+    record->excludes(replayOpt);
+    app.add_flag("--headless", o.headless, "With --replay: run as fast as possible, without window or sound")
+        ->needs(replayOpt);
+    app.add_option("--summary", o.summary, "With --replay: write the end state as JSON to OUT")
+        ->type_name("OUT.json")
+        ->needs(replayOpt);
+    app.add_option("--screenshot", o.screenshot, "With --replay: save the last picture as PNG to OUT")
+        ->type_name("OUT.png")
+        ->needs(replayOpt);
+    app.add_option("--trace", o.trace, "With --replay: write one JSON line per tick to OUT")
+        ->type_name("OUT.jsonl")
+        ->needs(replayOpt);
+    CLI11_PARSE(app, argc, argv);
+
+    o.dataDir = data.empty() ? orbigolf::frontend::programFolder(argc > 0 ? argv[0] : nullptr) : data;
+#ifdef ORBIGOLF_HAVE_SDL
+    const orbigolf::frontend::WindowBackend backend{
+        [](const orbigolf::platform::WindowOptions& wo) { return orbigolf::platform::createSdlWindow(wo); },
+        [] { return orbigolf::platform::createSdlAudioOutput(); }};
+    return orbigolf::frontend::runProgram(o, &backend, std::cerr);
+#else
+    return orbigolf::frontend::runProgram(o, nullptr, std::cerr);
+#endif
+}

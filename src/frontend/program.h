@@ -1,0 +1,40 @@
+#pragma once
+// The orbigolf program without its command line: a live game (optionally recorded) or a
+// replay, in a window or headless, with the summary, trace and screenshot a replay can
+// leave behind.
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/sound.h"
+#include "platform/window.h"
+
+namespace orbigolf::frontend {
+
+struct ProgramOptions {
+    bool windowed = false;
+    std::string dataDir;  // the program's folder unless given
+    std::optional<std::string> record, replay, summary, screenshot, trace;
+    bool headless = false;
+};
+
+// What a windowed run needs from the platform; without it only headless replays run.
+struct WindowBackend {
+    std::function<std::unique_ptr<platform::Window>(const platform::WindowOptions&)> createWindow;
+    std::function<std::unique_ptr<platform::AudioOutput>()> createAudio;
+};
+
+// The application's title, shown on the window.
+inline constexpr const char* kApplicationTitle = "Orbigolf Demo";
+
+// Runs the program; returns the exit status. Failures are written to `err` (and shown in
+// the error box when a window is open).
+int runProgram(const ProgramOptions& options, const WindowBackend* backend, std::ostream& err);
+
+// The folder of the running program, where its data files are.
+std::string programFolder(const char* argv0);
+
+}  // namespace orbigolf::frontend

@@ -1,0 +1,437 @@
+#include "frontend/replay.h"
+
+#include <charconv>
+#include <fstream>
+#include <istream>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <sstream>
+
+#include "platform/vk.h"
+
+namespace orbigolf::replay {
+namespace {
+
+using platform::InputEvent;
+using platform::MouseButton;
+using Type = InputEvent::Type;
+
+struct NamedKey {
+    const char* name;
+    int code;
+};
+
+constexpr NamedKey kKeys[] = {
+    {"Escape", 27}, {"Enter", 13}, {"Space", 32}, {"Home", 36}, {"End", 35},  {"PageUp", 33},   {"PageDown", 34},
+    {"Up", 38},     {"Down", 40},  {"Left", 37},  {"Right", 39}, {"Tab", 9},  {"Backspace", 8},
+};
+
+template <class T>
+std::optional<T> parseNumber(std::string_view text) {
+    T v{};
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, v);
+    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+    return v;
+}
+
+std::vector<std::string_view> words(std::string_view line) {
+    std::vector<std::string_view> out;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        size_t j = i;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
+        if (j > i) out.push_back(line.substr(i, j - i));
+        i = j;
+    }
+    return out;
+}
+
+std::optional<MouseButton> buttonOf(std::string_view w) {
+    if (w == "left") return MouseButton::Left;
+    if (w == "right") return MouseButton::Right;
+    if (w == "middle") return MouseButton::Middle;
+    return std::nullopt;
+}
+
+const char* buttonName(MouseButton b) {
+    switch (b) {
+        case MouseButton::Right: return "right";
+        case MouseButton::Middle: return "middle";
+        default: return "left";
+    }
+}
+
+class Parser {
+public:
+    explicit Parser(std::string fileName) : file_(std::move(fileName)) {}
+
+    [[noreturn]] void fail(int line, const std::string& why) const {
+        throw ReplayError(file_ + ":" + std::to_string(line) + ": " + why);
+    }
+
+    int coordinate(int line, std::string_view w) const {
+        const std::optional<int> v = parseNumber<int>(w);
+        if (!v) fail(line, "bad coordinate \"" + std::string(w) + "\"");
+        if (*v < -kCoordinateLimit || *v > kCoordinateLimit)
+            fail(line, "coordinate " + std::string(w) + " is far outside the screen");
+        return *v;
+    }
+
+    int64_t count(int line, std::string_view w, const char* what) const {
+        const std::optional<int64_t> v = parseNumber<int64_t>(w);
+        if (!v || *v < 0) fail(line, std::string("bad ") + what + " \"" + std::string(w) + "\"");
+        return *v;
+    }
+
+    Line parseLine(int number, std::string_view text, const std::vector<std::string_view>& w) {
+        Line l;
+        l.number = number;
+        const std::string_view cmd = w[0];
+        auto want = [&](size_t n) {
+            if (w.size() != n) fail(number, std::string(cmd) + " takes " + std::to_string(n - 1) + " values");
+        };
+        if (cmd == "seed") {
+            want(2);
+            const std::optional<uint64_t> v = parseNumber<uint64_t>(w[1]);
+            if (!v) fail(number, "bad seed \"" + std::string(w[1]) + "\"");
+            l.kind = Line::Kind::Seed;
+            l.seed = *v;
+        } else if (cmd == "control") {
+            if (w.size() < 2) fail(number, "control takes a name and a value");
+            l.kind = Line::Kind::Control;
+            l.name = std::string(w[1]);
+            // The value is the rest of the line after the name's separator.
+            const size_t at = static_cast<size_t>(w[1].data() - text.data()) + w[1].size();
+            l.value = at < text.size() ? std::string(text.substr(at + 1)) : std::string();
+            LaunchPadControls probe;
+            if (auto why = probe.set(l.name, l.value)) fail(number, *why);
+        } else if (cmd == "fps") {
+            want(2);
+            l.kind = Line::Kind::Fps;
+            l.n = count(number, w[1], "frame rate");
+            if (l.n < 1 || l.n > 1000) fail(number, "frame rate " + std::string(w[1]) + " is outside 1..1000");
+        } else if (cmd == "tick" || cmd == "end") {
+            want(2);
+            l.kind = cmd == "tick" ? Line::Kind::Tick : Line::Kind::End;
+            l.n = count(number, w[1], "tick number");
+            if (l.kind == Line::Kind::Tick && l.n < 1) fail(number, "ticks are counted from 1");
+        } else if (cmd == "keydown" || cmd == "keyup") {
+            want(2);
+            const std::optional<int> code = keyCode(w[1]);
+            if (!code) fail(number, "unknown key \"" + std::string(w[1]) + "\"");
+            l.kind = Line::Kind::Event;
+            l.event = cmd == "keydown" ? InputEvent::keyDown(*code) : InputEvent::keyUp(*code);
+        } else if (cmd == "mousemove" || cmd == "click" || cmd == "dblclick") {
+            want(3);
+            l.kind = Line::Kind::Event;
+            const Type type = cmd == "mousemove" ? Type::MouseMove : (cmd == "click" ? Type::Click : Type::DblClick);
+            l.event = InputEvent::mouse(type, MouseButton::Left, coordinate(number, w[1]), coordinate(number, w[2]));
+        } else if (cmd == "mousedown" || cmd == "mouseup") {
+            want(4);
+            const std::optional<MouseButton> b = buttonOf(w[1]);
+            if (!b) fail(number, "unknown mouse button \"" + std::string(w[1]) + "\"");
+            l.kind = Line::Kind::Event;
+            l.event = InputEvent::mouse(cmd == "mousedown" ? Type::MouseDown : Type::MouseUp, *b,
+                                        coordinate(number, w[2]), coordinate(number, w[3]));
+        } else {
+            fail(number, "unknown line \"" + std::string(cmd) + "\"");
+        }
+        return l;
+    }
+
+    std::vector<Line> run(std::istream& in) {
+        std::vector<Line> lines;
+        std::string raw;
+        int number = 0;
+        bool header = false, started = false, ended = false;
+        int64_t lastTick = 0;
+        while (std::getline(in, raw)) {
+            ++number;
+            if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+            const std::vector<std::string_view> w = words(raw);
+            if (w.empty() || w[0].front() == '#') continue;
+            if (!header) {
+                if (w.size() != 2 || w[0] != "orbigolf-replay") fail(number, "not a replay (no \"orbigolf-replay 1\" line)");
+                if (w[1] != "1") fail(number, "replay version " + std::string(w[1]) + " is not supported");
+                header = true;
+                continue;
+            }
+            if (ended) fail(number, "line after the end line");
+            Line l = parseLine(number, raw, w);
+            if (l.kind == Line::Kind::Seed && started) fail(number, "seed after the game has started");
+            if (l.kind == Line::Kind::Tick) {
+                if (l.n < lastTick) fail(number, "tick " + std::to_string(l.n) + " goes backwards (after tick " +
+                                                      std::to_string(lastTick) + ")");
+                lastTick = l.n;
+            }
+            if (l.kind == Line::Kind::End) {
+                if (l.n < lastTick) fail(number, "end " + std::to_string(l.n) + " comes before tick " +
+                                                     std::to_string(lastTick));
+                ended = true;
+            }
+            if (l.kind == Line::Kind::Tick || l.kind == Line::Kind::Event || l.kind == Line::Kind::End) started = true;
+            lines.push_back(std::move(l));
+        }
+        if (in.bad()) fail(number, "read error");
+        if (!header) fail(number, "not a replay (no \"orbigolf-replay 1\" line)");
+        return lines;
+    }
+
+private:
+    std::string file_;
+};
+
+bool startsGame(const Line& l) { return l.kind != Line::Kind::Seed && l.kind != Line::Kind::Control && l.kind != Line::Kind::Fps; }
+
+}  // namespace
+
+std::optional<int> keyCode(std::string_view name) {
+    for (const NamedKey& k : kKeys)
+        if (name == k.name) return k.code;
+    if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) return name[0];
+    if (name.size() >= 2 && name[0] == 'F') {
+        const std::optional<int> n = parseNumber<int>(name.substr(1));
+        if (n && *n >= 1 && *n <= 12 && name[1] != '0') return platform::vk::VK_F1 + *n - 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> keyName(int code) {
+    for (const NamedKey& k : kKeys)
+        if (code == k.code) return std::string(k.name);
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return std::string(1, static_cast<char>(code));
+    if (code >= platform::vk::VK_F1 && code < platform::vk::VK_F1 + 12)
+        return "F" + std::to_string(code - platform::vk::VK_F1 + 1);
+    return std::nullopt;
+}
+
+std::vector<Line> parse(std::istream& in, const std::string& fileName) { return Parser(fileName).run(in); }
+
+std::vector<Line> parseFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw ReplayError(path + ": cannot open the replay");
+    return parse(in, path);
+}
+
+StartValues startValues(const std::vector<Line>& lines) {
+    StartValues v;
+    for (const Line& l : lines) {
+        if (startsGame(l)) break;
+        if (l.kind == Line::Kind::Seed) v.seed = l.seed;
+        if (l.kind == Line::Kind::Control) (void)v.controls.set(l.name, l.value);
+    }
+    return v;
+}
+
+int64_t play(const std::vector<Line>& lines, TMain& game, LaunchPadControls& controls,
+             const std::function<bool(int64_t)>& afterTick) {
+    int fps = 60;
+    int64_t nextTick = 1;  // the next tick to run
+    int64_t named = 0;     // the tick named by the last tick line, not yet run
+    int namedFps = 60;
+    int64_t ran = 0;
+    bool stopped = false;
+    auto runUpTo = [&](int64_t last) {
+        while (!stopped && nextTick <= last && !game.closed()) {
+            const int f = nextTick == named ? namedFps : fps;
+            if (game.runTick(f)) {
+                ++ran;
+                if (afterTick && !afterTick(ran)) stopped = true;
+            }
+            ++nextTick;
+        }
+    };
+    bool started = false;
+    for (const Line& l : lines) {
+        if (!started && !startsGame(l)) continue;
+        started = true;
+        if (stopped || game.closed()) break;
+        switch (l.kind) {
+            case Line::Kind::Seed: break;
+            case Line::Kind::Control: (void)controls.set(l.name, l.value); break;
+            case Line::Kind::Fps: fps = static_cast<int>(l.n); break;
+            case Line::Kind::Tick:
+                runUpTo(l.n - 1);
+                named = l.n;
+                namedFps = fps;
+                break;
+            case Line::Kind::Event: game.handleEvent(l.event); break;
+            case Line::Kind::End:
+                runUpTo(l.n);
+                return ran;
+        }
+    }
+    runUpTo(named);
+    return ran;
+}
+
+std::optional<std::string> eventLine(const InputEvent& e) {
+    // Built with a stream: GCC 12 at -O3 misreads chains of string concatenation.
+    std::ostringstream line;
+    switch (e.type) {
+        case Type::KeyDown:
+        case Type::KeyUp: {
+            const std::optional<std::string> name = keyName(e.key);
+            if (!name) return std::nullopt;
+            line << (e.type == Type::KeyDown ? "keydown " : "keyup ") << *name;
+            return line.str();
+        }
+        case Type::MouseMove: line << "mousemove"; break;
+        case Type::MouseDown: line << "mousedown " << buttonName(e.button); break;
+        case Type::MouseUp: line << "mouseup " << buttonName(e.button); break;
+        case Type::Click: line << "click"; break;
+        case Type::DblClick: line << "dblclick"; break;
+        default: return std::nullopt;
+    }
+    line << ' ' << e.x << ' ' << e.y;
+    return line.str();
+}
+
+Recorder::Recorder(std::ostream& out, uint64_t seed, const LaunchPadControls& controls) : out_(out) {
+    out_ << "orbigolf-replay 1\n"
+         << "seed " << seed << "\n";
+    for (const std::string& name : LaunchPadControls::names()) out_ << "control " << name << ' ' << *controls.get(name) << '\n';
+    out_.flush();
+}
+
+void Recorder::onEvent(const InputEvent& event) {
+    if (std::optional<std::string> line = eventLine(event)) pending_.push_back(std::move(*line));
+}
+
+void Recorder::onTick(int fps) {
+    ++ticks_;
+    if (fps != lastFps_) {
+        out_ << "fps " << fps << '\n';
+        lastFps_ = fps;
+    }
+    out_ << "tick " << ticks_ << '\n';
+    for (const std::string& line : pending_) out_ << line << '\n';
+    pending_.clear();
+}
+
+void Recorder::finish() {
+    if (finished_) return;
+    finished_ = true;
+    int64_t last = ticks_;
+    if (!pending_.empty()) {
+        // Events after the last tick (the ones that closed the game) arrive before the
+        // next one, which then does not run.
+        last = ticks_ + 1;
+        out_ << "tick " << last << '\n';
+        for (const std::string& line : pending_) out_ << line << '\n';
+        pending_.clear();
+    }
+    out_ << "end " << last << '\n';
+    out_.flush();
+}
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+}  // namespace
+
+std::string summaryJson(const TMain& game, int64_t ticks) {
+    const GameState& s = game.state();
+    Json j;
+    j["ticks"] = ticks;
+    j["screenMode"] = s.screenMode;
+    j["gameOver"] = s.gameOver != 0;
+    j["closed"] = game.closed();
+    j["holeName"] = s.holeName;
+    j["holeNum"] = s.holeNum;
+    j["curPlayer"] = s.curPlayer;
+    j["puttPhase"] = s.puttPhase;
+    j["anyMoving"] = s.anyMoving != 0;
+    j["scrollX"] = s.scrollX;
+    j["scrollY"] = s.scrollY;
+    j["message"] = s.message;
+    j["messagePos"] = s.messagePos;
+    j["bigMessage"] = s.bigMessage;
+    j["soundOn"] = s.soundOn != 0;
+    j["bgSoundOn"] = s.bgSoundOn != 0;
+    j["panelSmall"] = s.panelSmall != 0;
+    j["exitAsked"] = s.exitAsked != 0;
+    j["timerInterval"] = game.timer().interval();
+    Json players = Json::array();
+    for (int p = 1; p <= std::min(s.numPlayers, kMaxPlayers); ++p) {
+        const playerrec& b = s.playerRecs[p];
+        Json q;
+        q["name"] = b.name;
+        q["pullPutt"] = b.pullPutt != 0;
+        q["x"] = b.x;
+        q["y"] = b.y;
+        q["z"] = b.z;
+        q["inPlay"] = b.inPlay != 0;
+        q["holed"] = b.holed != 0;
+        q["strokes"] = b.strokes;
+        q["holeStrokes"] = Json::array({b.holeStrokes[1], b.holeStrokes[2], b.holeStrokes[3]});
+        q["totalStrokes"] = b.totalStrokes;
+        q["scoreToPar"] = b.scoreToPar;
+        q["holesWon"] = b.holesWon;
+        players.push_back(std::move(q));
+    }
+    j["players"] = std::move(players);
+    return j.dump();
+}
+
+std::string traceJson(const TMain& game, int64_t tick) {
+    const GameState& s = game.state();
+    Json j;
+    j["tick"] = tick;
+    j["screenMode"] = s.screenMode;
+    j["gameOver"] = s.gameOver != 0;
+    j["substeps"] = s.substeps;
+    j["scrollX"] = s.scrollX;
+    j["scrollY"] = s.scrollY;
+    j["recentre"] = s.recentre != 0;
+    j["scrollVX"] = s.scrollVX;
+    j["scrollVY"] = s.scrollVY;
+    j["puttPhase"] = s.puttPhase;
+    j["swingLeft"] = s.swingLeft;
+    j["swingStep"] = s.swingStep;
+    j["pushPower"] = s.pushPower;
+    j["aimFrame"] = s.aimFrame;
+    j["dropX"] = s.dropX;
+    j["dropY"] = s.dropY;
+    j["mouseX"] = s.mouseX;
+    j["mouseY"] = s.mouseY;
+    j["mouseStep"] = s.mouseStep;
+    j["message"] = s.message;
+    j["messagePos"] = s.messagePos;
+    j["bigMessage"] = s.bigMessage;
+    j["bigMessageFade"] = s.bigMessageFade;
+    j["exitAsked"] = s.exitAsked != 0;
+    j["showScores"] = s.showScores != 0;
+    j["panelSmall"] = s.panelSmall != 0;
+    j["soundOn"] = s.soundOn != 0;
+    j["bgSoundOn"] = s.bgSoundOn != 0;
+    j["timerInterval"] = game.timer().interval();
+    j["curPlayer"] = s.curPlayer;
+    j["anyMoving"] = s.anyMoving != 0;
+    j["holeName"] = s.holeName;
+    j["holeNum"] = s.holeNum;
+    Json players = Json::array();
+    for (int p = 1; p <= std::min(s.numPlayers, kMaxPlayers); ++p) {
+        const playerrec& b = s.playerRecs[p];
+        Json q;
+        q["x"] = b.x;
+        q["y"] = b.y;
+        q["z"] = b.z;
+        q["heading"] = b.heading;
+        q["speed"] = b.speed;
+        q["moving"] = b.moving != 0;
+        q["inPlay"] = b.inPlay != 0;
+        q["holed"] = b.holed != 0;
+        q["strokes"] = b.strokes;
+        q["totalStrokes"] = b.totalStrokes;
+        q["pullPutt"] = b.pullPutt != 0;
+        players.push_back(std::move(q));
+    }
+    j["players"] = std::move(players);
+    return j.dump();
+}
+
+}  // namespace orbigolf::replay

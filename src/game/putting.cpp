@@ -1,0 +1,228 @@
+#include "game/putting.h"
+
+#include <algorithm>
+
+#include "game/geometry.h"
+#include "game/sound_ids.h"
+#include "game/stroke.h"
+
+namespace orbigolf {
+namespace {
+
+using platform::MouseButton;
+
+void click(const GameState& s, Effects& fx) { playGameSound(s, fx, sound::kClick); }
+
+void stepAimFrame(GameState& s) {
+    s.aimFrame += 1;
+    if (s.aimFrame > 9) s.aimFrame = 0;
+}
+
+int32_t poseOf(int32_t heading) { return floorMod(wrapInt(int64_t{128} - heading), 256) / 8; }
+
+// Screen position of a course point `dist` along `heading` from the ball.
+int64_t alongX(const GameState& s, const playerrec& b, double dist) {
+    return roundWide(b.x + turnCos(b.heading) * dist) - s.scrollX;
+}
+int64_t alongY(const GameState& s, const playerrec& b, double dist) {
+    return roundWide(b.y + turnSin(b.heading) * dist) - s.scrollY;
+}
+
+struct Drawing {
+    platform::Display& d;
+    const GamePictures& p;
+};
+
+void drawMarker(const Drawing& g, const GameState& s, const playerrec& b, double t) {
+    const platform::Picture* marker = pictureOf(g.p.gui, 6);
+    if (marker == nullptr || marker->frameCount() == 0) return;
+    const int frame = s.aimFrame / 3;
+    if (frame >= marker->frameCount()) return;
+    const platform::Rect r{screenCoord(alongX(s, b, t) - 16), screenCoord(alongY(s, b, t) - 13), marker->frameWidth(),
+                           marker->frameHeight()};
+    g.d.drawFrameBlended(*marker, frame, r, platform::BlendMode::Add, 192);
+}
+
+// The club's shadow and the club, `behind` pixels behind the ball.
+void drawClub(const Drawing& g, const GameState& s, const playerrec& b, double behind, int32_t pose) {
+    const int x = screenCoord(alongX(s, b, -behind) - 47);
+    const int y = screenCoord(alongY(s, b, -behind) - 125);
+    if (const platform::Picture* shadow = pictureOf(g.p.gui, 9); shadow && pose < shadow->frameCount())
+        g.d.drawFrameBlended(*shadow, pose, platform::Rect{x, y, 96, 142}, platform::BlendMode::Subtract, 255);
+    if (const platform::Picture* club = pictureOf(g.p.gui, 10); club && pose < club->frameCount())
+        g.d.drawFrame(*club, pose, x, y);
+}
+
+void drawGauge(const Drawing& g, const GameState& s, const playerrec& b, double t) {
+    if (s.swingLeft > 0) return;
+    const int32_t pattern = roundInt(b.speed / 3);
+    const platform::Picture* gauge = pictureOf(g.p.gui, 5);
+    if (gauge == nullptr || pattern < 0 || pattern >= gauge->frameCount()) return;
+    g.d.drawFrame(*gauge, pattern, screenCoord(alongX(s, b, t) - 47), screenCoord(alongY(s, b, t) - 56));
+}
+
+double markerDistance(const playerrec& b) {
+    double t = 75;
+    if (b.easyTarget) {
+        const int32_t far = roundInt(b.speed * 2.25);
+        if (far > 75) t = far;
+    }
+    return t;
+}
+
+void pullTick(GameState& s, Effects& fx, const Drawing& g) {
+    playerrec& b = s.playerRecs[s.curPlayer];
+    if (s.puttPhase == 1) {
+        stepAimFrame(s);
+        b.heading = turnOf(s.mouseX, s.mouseY, s.dropX, s.dropY) + 128;
+        b.speed = std::min(plainDist(s.dropX, s.dropY, s.mouseX, s.mouseY) / 2.0, 90.0);
+        const int32_t pose = poseOf(b.heading);
+        const double t = markerDistance(b);
+        drawMarker(g, s, b, t);
+        drawClub(g, s, b, b.speed, pose);
+        drawGauge(g, s, b, t);
+    } else if (s.puttPhase == 2) {
+        s.swingLeft -= s.swingStep;
+        s.swingStep += 2;
+        drawClub(g, s, b, s.swingLeft, poseOf(b.heading));
+        if (s.swingLeft <= 0) {
+            b.speed = std::min(b.speed, 4.0);
+            commonStrokeSteps(s, true, fx);
+        }
+    }
+}
+
+double clampPower(double v) { return std::clamp(v, 5.0, 90.0); }
+
+void pushTick(GameState& s, Effects& fx, const Drawing& g) {
+    playerrec& b = s.playerRecs[s.curPlayer];
+    const int32_t phase = s.puttPhase;
+    if (phase == 1) {
+        stepAimFrame(s);
+        b.heading = wrapInt(int64_t{s.dropX} - s.mouseX + 128);
+        const int32_t pose = floorMod((s.mouseX - s.dropX) >> 3, 32);
+        drawMarker(g, s, b, 75);
+        drawClub(g, s, b, 12, pose);
+    } else if (phase == 3) {
+        stepAimFrame(s);
+        s.pushPower = clampPower((s.mouseY - s.dropY) / 2.0);
+        b.speed = s.pushPower;
+        drawMarker(g, s, b, 75);
+        drawClub(g, s, b, b.speed, poseOf(b.heading));
+        drawGauge(g, s, b, 75);
+    } else if (phase == 2) {
+        s.pushPower = 0;
+        stepAimFrame(s);
+        b.speed = clampPower((s.mouseY - s.dropY) / 2.0);
+        drawMarker(g, s, b, 75);
+        drawClub(g, s, b, b.speed, poseOf(b.heading));
+        drawGauge(g, s, b, 75);
+        if (b.speed > 15) s.puttPhase = 3;
+    } else if (phase == 4) {
+        stepAimFrame(s);
+        b.speed = std::min((s.mouseY - s.dropY) / 2.0, 90.0);
+        s.pushPower = std::min(s.pushPower, 90.0);
+        drawMarker(g, s, b, 75);
+        drawClub(g, s, b, b.speed, poseOf(b.heading));
+        drawGauge(g, s, b, 75);
+        // The forward swing strikes once the club has passed the ball. It does not wait
+        // for a pull swing that ended without a stroke and left swingLeft above 0.
+        if (b.speed < 0) {
+            playGameSound(s, fx, sound::kStroke);
+            b.speed = s.mouseStep / 10.0;
+            if (s.pushPower / 22 < b.speed) b.speed = s.pushPower / 22;
+            commonStrokeSteps(s, false, fx);
+        }
+    }
+}
+
+bool validPlayer(const GameState& s) { return s.curPlayer >= 1 && s.curPlayer <= kMaxPlayers; }
+
+}  // namespace
+
+void parkCursor(GameState& s, int screenW, int screenH, Effects& fx) {
+    s.dropX = screenW / 2;
+    s.dropY = screenH / 2;
+    fx.parkCursor();
+}
+
+bool mouseNearBall(const GameState& s) {
+    if (!validPlayer(s)) return false;
+    const playerrec& b = s.playerRecs[s.curPlayer];
+    return plainDist(roundInt(b.x), roundInt(b.y), wrapInt(int64_t{s.mouseX} + s.scrollX),
+                     wrapInt(int64_t{s.mouseY} + s.scrollY)) < 24;
+}
+
+void puttMouseMove(GameState& s, int x, int y) {
+    s.mouseStep = plainDist(s.mouseX, s.mouseY, x, y);
+    s.mouseX = x;
+    s.mouseY = y;
+}
+
+void puttMouseDown(GameState& s, MouseButton button, int screenW, int screenH, Effects& fx) {
+    if (button == MouseButton::Right) {
+        s.puttPhase = 0;
+        s.exitAsked = 0;
+        return;
+    }
+    if (button != MouseButton::Left || !validPlayer(s)) return;
+    if (!s.playerRecs[s.curPlayer].pullPutt || s.screenMode == 4) return;
+    if (mouseNearBall(s) && !s.anyMoving) {
+        click(s, fx);
+        s.puttPhase = 1;
+        parkCursor(s, screenW, screenH, fx);
+    }
+}
+
+void puttMouseUp(GameState& s, MouseButton button, int screenW, int screenH, Effects& fx) {
+    if (button == MouseButton::Right) {
+        s.puttPhase = 0;
+        s.exitAsked = 0;
+        return;
+    }
+    if (button != MouseButton::Left || !validPlayer(s)) return;
+    playerrec& b = s.playerRecs[s.curPlayer];
+    if (b.pullPutt) {
+        if (s.puttPhase != 1) return;
+        s.swingLeft = roundInt(b.speed);
+        const int32_t d = plainDist(s.dropX, s.dropY, s.mouseX, s.mouseY);
+        if (d < 4) {
+            s.puttPhase = 0;
+        } else {
+            b.speed = d / 2.0 / 20.0;
+            s.puttPhase = 2;
+        }
+        return;
+    }
+    switch (s.puttPhase) {
+        case 0:
+            if (mouseNearBall(s) && !s.anyMoving) {
+                click(s, fx);
+                s.puttPhase = 1;
+                parkCursor(s, screenW, screenH, fx);
+            }
+            break;
+        case 1:
+            click(s, fx);
+            s.puttPhase = 2;
+            parkCursor(s, screenW, screenH, fx);
+            break;
+        case 3:
+            click(s, fx);
+            s.puttPhase = 4;
+            break;
+        default: break;
+    }
+}
+
+void puttingStep(GameState& s, Effects& fx, platform::Display& d, const GamePictures& p) {
+    if (!validPlayer(s) || s.puttPhase == 0) return;
+    const Drawing g{d, p};
+    if (s.playerRecs[s.curPlayer].pullPutt) {
+        pullTick(s, fx, g);
+    } else {
+        pushTick(s, fx, g);
+    }
+}
+
+}  // namespace orbigolf
