@@ -28,16 +28,6 @@ constexpr Box kTitleStrip{4, 4, 269, 19};
 
 constexpr const char* kPad = "                           ";
 
-Boolean& buttonDown(GameState& s, int k) {
-    switch (k) {
-        case 1: return s.buttonDown1;
-        case 2: return s.buttonDown2;
-        case 3: return s.buttonDown3;
-        case 4: return s.buttonDown4;
-        default: return s.buttonDown5;
-    }
-}
-
 }  // namespace
 
 void TMain::clickSound() {
@@ -232,7 +222,7 @@ void TMain::DXDrawMouseDown(platform::MouseButton button, int, int) {
     puttMouseDown(s_, button, display_.width(), display_.height(), *fx_);
     if (button != platform::MouseButton::Left || s_.puttPhase != 0) return;
     for (int k = 1; k <= 5; ++k)
-        if (kButtons[k - 1].holds(s_.mouseX, s_.mouseY)) buttonDown(s_, k) = 1;
+        if (kButtons[k - 1].holds(s_.mouseX, s_.mouseY)) panelButtonDown(s_, k) = 1;
 }
 
 void TMain::DXDrawMouseUp(platform::MouseButton button, int, int) {

@@ -25,26 +25,6 @@ constexpr HotArea kAreas[] = {
 
 bool inside(const HotArea& a, int x, int y) { return a.left <= x && x <= a.right && a.top <= y && y <= a.bottom; }
 
-Boolean& buttonFlag(GameState& s, int k) {
-    switch (k) {
-        case 1: return s.buttonDown1;
-        case 2: return s.buttonDown2;
-        case 3: return s.buttonDown3;
-        case 4: return s.buttonDown4;
-        default: return s.buttonDown5;
-    }
-}
-
-Boolean buttonFlag(const GameState& s, int k) {
-    switch (k) {
-        case 1: return s.buttonDown1;
-        case 2: return s.buttonDown2;
-        case 3: return s.buttonDown3;
-        case 4: return s.buttonDown4;
-        default: return s.buttonDown5;
-    }
-}
-
 bool validPlayer(const GameState&, int p) { return OneBased<playerrec, kMaxPlayers>::inRange(p); }
 
 // Length of a label centred on `nameChars` characters of the name.
@@ -72,7 +52,7 @@ void drawPanel(platform::Display& d, const GameState& s, const GamePictures& p, 
             if (const platform::Picture* sign = pictureOf(p.gui, 4)) d.drawFrame(*sign, 0, 193, 49);
         if (const platform::Picture* pressed = pictureOf(p.gui, 3))
             for (int k = 1; k <= 5; ++k)
-                if (buttonFlag(s, k)) d.drawFrame(*pressed, k - 1, 17 + 22 * (k - 1), 76);
+                if (panelButtonDown(s, k)) d.drawFrame(*pressed, k - 1, 17 + 22 * (k - 1), 76);
         if (frame.lineIdle) {
             if (frame.helpText.empty() && havePlayer) DrawSmallText(d, p, playerLabel(s, s.curPlayer, 17), 116, 31);
             DrawSmallText(d, p, frame.helpText, 116, 31);
@@ -150,7 +130,7 @@ HudFrame hudStep(GameState& s, const Rules& rules, int screenW, int screenH) {
     frame.lineIdle = s.messagePos == -1;
     if (!s.panelSmall) {
         for (int k = 1; k <= 5; ++k)
-            if (buttonFlag(s, k) && !insideButton(k, s.mouseX, s.mouseY)) buttonFlag(s, k) = 0;
+            if (panelButtonDown(s, k) && !insideButton(k, s.mouseX, s.mouseY)) panelButtonDown(s, k) = 0;
         if (s.messagePos == -1) s.helpText = std::string(panelHint(s.mouseX, s.mouseY));
         frame.helpText = s.helpText;
     }
