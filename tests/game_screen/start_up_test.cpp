@@ -137,7 +137,9 @@ TEST(StartUp, MissingInterfaceListsGoToTheCaller) {
 }
 
 TEST(StartUp, ADamagedSkinFileOrBallTextureIsReportedAndTheGameGoesOn) {
-    const fs::path dir = partialDataDir("skin", [](const std::string&) { return false; });
+    // A skins folder of its own: the linked one is the program folder's, which the test must
+    // not write into.
+    const fs::path dir = partialDataDir("skin", [](const std::string& f) { return f == "skins"; });
     fs::create_directories(dir / "skins" / "Broken");
     std::ofstream(dir / "skins" / "Broken" / "panel.bmp") << "not a bitmap";
     std::ofstream(dir / "broken.bmp") << "BM nonsense";
@@ -156,7 +158,7 @@ TEST(StartUp, ADamagedSkinFileOrBallTextureIsReportedAndTheGameGoesOn) {
 }
 
 TEST(StartUp, AnEmptySkinFolderChangesNothing) {
-    const fs::path dir = partialDataDir("skin2", [](const std::string&) { return false; });
+    const fs::path dir = partialDataDir("skin2", [](const std::string& f) { return f == "skins"; });
     platform::HeadlessWindow window;
     LaunchPadControls plain;
     TMain reference(window, nullptr, dir.string(), plain, 1);
