@@ -170,25 +170,25 @@ Bytes flicFile(uint16_t magic, int w, int h, const std::vector<std::vector<std::
     for (const auto& chunks : frames) {
         Bytes f;
         for (const auto& [type, data] : chunks) {
-            put32(f, uint32_t(data.size() + 6));
-            put16(f, type);
+            putU32(f, uint32_t(data.size() + 6));
+            putU16(f, type);
             f.insert(f.end(), data.begin(), data.end());
         }
-        put32(body, uint32_t(f.size() + 16));
-        put16(body, 0xF1FA);
-        put16(body, uint32_t(chunks.size()));
+        putU32(body, uint32_t(f.size() + 16));
+        putU16(body, 0xF1FA);
+        putU16(body, uint32_t(chunks.size()));
         body.resize(body.size() + 8, 0);
         body.insert(body.end(), f.begin(), f.end());
     }
     Bytes b;
-    put32(b, uint32_t(128 + body.size()));
-    put16(b, magic);
-    put16(b, uint32_t(frames.size()));
-    put16(b, uint32_t(w));
-    put16(b, uint32_t(h));
-    put16(b, 8);
-    put16(b, 0);
-    put32(b, 40);
+    putU32(b, uint32_t(128 + body.size()));
+    putU16(b, magic);
+    putU16(b, uint32_t(frames.size()));
+    putU16(b, uint32_t(w));
+    putU16(b, uint32_t(h));
+    putU16(b, 8);
+    putU16(b, 0);
+    putU32(b, 40);
     b.resize(128, 0);
     b.insert(b.end(), body.begin(), body.end());
     return b;
@@ -196,7 +196,7 @@ Bytes flicFile(uint16_t magic, int w, int h, const std::vector<std::vector<std::
 
 std::vector<Bytes> flicSeeds() {
     Bytes colours;  // two packets: 3 entries at 0, 2 entries after a skip of 10
-    put16(colours, 2);
+    putU16(colours, 2);
     for (uint8_t v : {0, 3, 0, 0, 0, 63, 0, 0, 0, 63, 10, 2, 20, 30, 40, 50, 60, 1}) colours.push_back(v);
     Bytes brun;  // 8 x 4: a run, a literal pair, a run per row
     for (int y = 0; y < 4; ++y)
