@@ -45,7 +45,8 @@ std::vector<FlicSheetPicture> flicSheetPictures(const fs::path& contentDir, int 
                     cell.pixel(x, y) = media::makeRgb(uint8_t(r / 4), uint8_t(g / 4), uint8_t(b / 4));
                 }
             cells.push_back(std::move(cell));
-            title += " " + std::to_string(n);
+            title += ' ';
+            title += std::to_string(n);
         }
         player.Stop();
         if (cells.empty()) continue;
