@@ -82,6 +82,8 @@ int runReplay(const ProgramOptions& o, const WindowBackend* backend, std::ostrea
     replay::StartValues start = replay::startValues(lines);
 
     platform::HeadlessWindow headless;
+    // Without a screenshot to save, no presented frame is ever looked at: keep none.
+    if (!o.screenshot) headless.setKeepFrames(0);
     std::unique_ptr<platform::Window> shown;
     std::unique_ptr<platform::AudioOutput> audio;
     platform::Window* window = &headless;
