@@ -26,7 +26,7 @@ void TMain::HoleInit() {
     // why and the game screen closes, with the timer still off.
     try {
         bgsounds_.loadFromFile(dataPath(s_.holeName + ".dxw"));
-        course_.loadFromFile(dataPath(s_.holeName + ".dxg"));
+        course_.loadFromFile(dataPath(s_.holeName + ".dxg"), PictureColours::Display);
     } catch (const std::exception& e) {
         if (loadingLoop != nullptr) loadingLoop->stop();
         report(e.what());

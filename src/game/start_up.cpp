@@ -75,12 +75,12 @@ void TMain::waitForDisplay() {
 
 void TMain::DXDrawInitialize() {
     window_.setCursorVisible(false);
-    menu_.loadFromFile(dataPath("menu.dxg"));
+    menu_.loadFromFile(dataPath("menu.dxg"), PictureColours::Display);
     sounds_.loadFromFile(dataPath("sound.dxw"));
     waitForDisplay();
     s_.substeps = 1;
     s_.bgSoundOn = controls_.bgsounds ? 1 : 0;
-    gui_.loadFromFile(dataPath("gui.dxg"));
+    gui_.loadFromFile(dataPath("gui.dxg"), PictureColours::Display);
     applySkin();
 
     const Rules rules = controls_.rules();
@@ -118,10 +118,10 @@ void TMain::applySkin() {
 void TMain::loadBallTextures() {
     if (gui_.count() <= 14) return;
     // The launch pad's own ball picture, which every player has until one is chosen.
-    const media::Bitmap formBall = gui_.item(11).bitmap();
+    const TPictureCollectionItem formBall = gui_.item(11);
     for (size_t n = 1; n <= 4; ++n) {
         TPictureCollectionItem& item = gui_.item(static_cast<int>(10 + n));
-        item.setPicture(formBall);
+        item.copyPicture(formBall);
         const std::string& file = controls_.image[n - 1];
         if (file.empty()) continue;
         try {

@@ -138,9 +138,13 @@ std::string ComponentReader::readIdent() {
 }
 
 Bytes ComponentReader::readBinary() {
-    if (static_cast<ValueTag>(u8()) != ValueTag::Binary) invalid();
-    ByteView b = take(le(take(4)));
+    const ByteView b = readBinaryView();
     return Bytes(b.begin(), b.end());
+}
+
+ByteView ComponentReader::readBinaryView() {
+    if (static_cast<ValueTag>(u8()) != ValueTag::Binary) invalid();
+    return take(le(take(4)));
 }
 
 int32_t ComponentReader::readColor() {

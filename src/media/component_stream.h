@@ -126,6 +126,7 @@ public:
     std::string readString();  // tags 6, 12, 18 (UTF-16 turned into UTF-8), 20
     std::string readIdent();   // tag 7
     Bytes readBinary();        // tag 10
+    ByteView readBinaryView(); // tag 10, a view into the stream's bytes (no copy)
     // A colour: integer, or an identifier from colourFromIdent.
     int32_t readColor();
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "media/media_error.h"
+#include "platform/surface.h"
 
 namespace orbigolf::media {
 
@@ -91,6 +92,11 @@ Bitmap makeBitmap(int32_t width, int32_t height, Rgb fill = 0);
 Bitmap decodeDib(ByteView dib);
 // A BMP file ("BM" header). Throws MediaError with a clear message on damage.
 Bitmap decodeBmp(ByteView file);
+// The same pictures decoded straight into the display's 16-bit pixels (each colour as
+// platform::toRgb565 converts it), with the same checks and errors, for callers that only
+// draw them: no 32-bit copy of the picture is made.
+platform::Surface decodeDibSurface(ByteView dib);
+platform::Surface decodeBmpSurface(ByteView file);
 // A BMP file from disk; a file that cannot be read gives "Cannot open file <name>".
 Bitmap loadBmpFile(const std::string& fileName);
 // Reads the headers only (for inspection); the same checks as decodeBmp/decodeDib.

@@ -6,6 +6,7 @@
 
 #include "media/dib.h"
 #include "media/dib_internal.h"
+#include "platform/surface.h"
 
 namespace orbigolf::media {
 
@@ -150,12 +151,14 @@ struct Channel {
     }
 };
 
-void decodePlain(ByteView b, size_t at, const Layout& l, const std::vector<Rgb>& pal,
-                 Bitmap& out) {
+// The pixels of plain (uncompressed) rows into out, top-down. Pixel is Rgb or the display's
+// 16-bit pixel; pal holds the colour table in that form and colour(r, g, b) makes the
+// other colours.
+template <typename Pixel, typename Colour>
+void decodePlain(ByteView b, size_t at, const Layout& l, const std::vector<Pixel>& pal, Pixel* out,
+                 int32_t w, int32_t hgt, Colour colour) {
     const DibHeader& h = l.header;
     const uint16_t bpp = h.bitsPerPixel;
-    const int32_t w = out.width;
-    const int32_t hgt = out.height;
     const uint64_t rowBytes = (uint64_t(w) * bpp + 31) / 32 * 4;
     const uint64_t lastRow = (uint64_t(w) * bpp + 7) / 8;
     // The last row may lack its padding bytes; everything else must be there.
@@ -167,44 +170,77 @@ void decodePlain(ByteView b, size_t at, const Layout& l, const std::vector<Rgb>&
     if (h.compression == kRgb && bpp == 16) masks = {0x7C00, 0x03E0, 0x001F, 0};
     if (h.compression == kRgb && bpp == 32) masks = {0xFF0000, 0x00FF00, 0x0000FF, 0};
     const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
-    auto indexed = [&](uint32_t i) { return i < pal.size() ? pal[i] : Rgb{0}; };
+    auto indexed = [&](uint32_t i) { return i < pal.size() ? pal[i] : Pixel{0}; };
+    const uint8_t* data = b.data();
 
     // Each depth has its own loop over the rows, so no pixel goes through the choice.
     auto rows = [&](auto pixelAt) {
         for (int32_t y = 0; y < hgt; ++y) {
             const int32_t srcRow = h.topDown ? y : hgt - 1 - y;
-            const size_t row = at + size_t(rowBytes) * size_t(srcRow);
-            Rgb* dst = &out.pixels[size_t(y) * size_t(w)];
+            const uint8_t* row = data + at + size_t(rowBytes) * size_t(srcRow);
+            Pixel* dst = out + size_t(y) * size_t(w);
             for (int32_t x = 0; x < w; ++x) dst[x] = pixelAt(row, x);
         }
     };
     switch (bpp) {
         case 1:
-            rows([&](size_t row, int32_t x) { return indexed((b[row + size_t(x) / 8] >> (7 - x % 8)) & 1); });
+            rows([&](const uint8_t* row, int32_t x) { return indexed((row[size_t(x) / 8] >> (7 - x % 8)) & 1); });
             break;
         case 4:
-            rows([&](size_t row, int32_t x) { return indexed((b[row + size_t(x) / 2] >> (x % 2 ? 0 : 4)) & 0x0F); });
+            rows([&](const uint8_t* row, int32_t x) { return indexed((row[size_t(x) / 2] >> (x % 2 ? 0 : 4)) & 0x0F); });
             break;
-        case 8: rows([&](size_t row, int32_t x) { return indexed(b[row + size_t(x)]); }); break;
+        case 8: rows([&](const uint8_t* row, int32_t x) { return indexed(row[x]); }); break;
         case 24:
-            rows([&](size_t row, int32_t x) {
-                const size_t p = row + size_t(x) * 3;
-                return makeRgb(b[p + 2], b[p + 1], b[p]);
+            rows([&](const uint8_t* row, int32_t x) {
+                const uint8_t* p = row + size_t(x) * 3;
+                return colour(p[2], p[1], p[0]);
             });
             break;
         case 16:
-            rows([&](size_t row, int32_t x) {
-                const uint32_t px = u16At(b, row + size_t(x) * 2);
-                return makeRgb(red(px), green(px), blue(px));
+            rows([&](const uint8_t* row, int32_t x) {
+                const uint32_t px = uint32_t(row[2 * x]) | uint32_t(row[2 * x + 1]) << 8;
+                return colour(red(px), green(px), blue(px));
             });
             break;
         default:
-            rows([&](size_t row, int32_t x) {
-                const uint32_t px = u32At(b, row + size_t(x) * 4);
-                return makeRgb(red(px), green(px), blue(px));
+            rows([&](const uint8_t* row, int32_t x) {
+                const uint8_t* p = row + size_t(x) * 4;
+                const uint32_t px = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+                return colour(red(px), green(px), blue(px));
             });
             break;
     }
+}
+
+// The checks before any pixel is decoded; false for an empty (0-pixel) picture.
+bool checkPixels(ByteView b, const Layout& l, size_t pixelsAt) {
+    const DibHeader& h = l.header;
+    const int32_t height = h.height < 0 ? -h.height : h.height;
+    if (h.width == 0 || height == 0) return false;
+    if (h.compression == kRle8 || h.compression == kRle4) {
+        const size_t available = pixelsAt <= b.size() ? b.size() - pixelsAt : 0;
+        // A few bytes of RLE may legally cover a huge picture with skips; refuse pictures far
+        // larger than their data could plausibly describe rather than allocate for them.
+        if (int64_t{h.width} * height > maxRlePixels(available)) {
+            fault("the picture is too large for its compressed data");
+        }
+    }
+    return true;
+}
+
+// The pixels of the DIB described by l, whose rows start at pixelsAt, into out (width x
+// height, top-down); see decodePlain for Pixel, pal and colour.
+template <typename Pixel, typename Colour>
+void decodeInto(ByteView b, const Layout& l, size_t pixelsAt, const std::vector<Pixel>& pal, Pixel* out,
+                Colour colour) {
+    const DibHeader& h = l.header;
+    const int32_t height = h.height < 0 ? -h.height : h.height;
+    if (h.compression == kRle8 || h.compression == kRle4) {
+        decodeRle(b.subspan(pixelsAt <= b.size() ? pixelsAt : b.size()), h.compression == kRle8 ? 8 : 4,
+                  h.width, height, pal, out);
+        return;
+    }
+    decodePlain(b, pixelsAt, l, pal, out, h.width, height, colour);
 }
 
 // Pixels of the DIB described by l, whose rows start at pixelsAt.
@@ -214,24 +250,28 @@ Bitmap decodePixels(ByteView b, const Layout& l, size_t pixelsAt) {
     out.header = h;
     out.bitsPerPixel = h.bitsPerPixel;
     out.palette = readPalette(b, l);
-    const int32_t height = h.height < 0 ? -h.height : h.height;
-    if (h.width == 0 || height == 0) return out;  // an empty picture
+    if (!checkPixels(b, l, pixelsAt)) return out;  // an empty picture
     out.width = h.width;
-    out.height = height;
+    out.height = h.height < 0 ? -h.height : h.height;
+    out.pixels.resize(size_t(out.width) * size_t(out.height));
+    decodeInto(b, l, pixelsAt, out.palette, out.pixels.data(),
+               [](uint8_t r, uint8_t g, uint8_t bl) { return makeRgb(r, g, bl); });
+    return out;
+}
 
-    if (h.compression == kRle8 || h.compression == kRle4) {
-        const size_t available = pixelsAt <= b.size() ? b.size() - pixelsAt : 0;
-        // A few bytes of RLE may legally cover a huge picture with skips; refuse pictures far
-        // larger than their data could plausibly describe rather than allocate for them.
-        if (int64_t{out.width} * out.height > maxRlePixels(available)) {
-            fault("the picture is too large for its compressed data");
-        }
-        decodeRle(b.subspan(pixelsAt <= b.size() ? pixelsAt : b.size()), h.compression == kRle8 ? 8 : 4,
-                  out.width, out.height, out.palette, out.pixels);
-        return out;
+// The same pixels as decodePixels, converted to the display's form as it converts colours,
+// without the 32-bit picture in between.
+platform::Surface decodeSurface(ByteView b, const Layout& l, size_t pixelsAt) {
+    if (!checkPixels(b, l, pixelsAt)) return {};
+    const std::vector<Rgb> palette = readPalette(b, l);
+    std::vector<platform::Pixel565> pal(palette.size());
+    for (size_t i = 0; i < palette.size(); ++i) {
+        pal[i] = platform::toRgb565(redOf(palette[i]), greenOf(palette[i]), blueOf(palette[i]));
     }
-    out.pixels.assign(size_t(out.width) * size_t(out.height), 0);
-    decodePlain(b, pixelsAt, l, out.palette, out);
+    const DibHeader& h = l.header;
+    platform::Surface out(h.width, h.height < 0 ? -h.height : h.height);
+    decodeInto(b, l, pixelsAt, pal, out.pixels().data(),
+               [](uint8_t r, uint8_t g, uint8_t bl) { return platform::toRgb565(r, g, bl); });
     return out;
 }
 
@@ -255,6 +295,16 @@ Bitmap decodeDib(ByteView dib) {
     }
 }
 
+platform::Surface decodeDibSurface(ByteView dib) {
+    if (dib.empty()) return {};
+    try {
+        const Layout l = parseHeader(dib, 0, true);
+        return decodeSurface(dib, l, l.afterPalette);
+    } catch (const DibFault&) {
+        throw MediaError(kDibIsInvalid);
+    }
+}
+
 namespace {
 constexpr size_t kFileHeader = 14;
 
@@ -269,6 +319,19 @@ Layout parseBmp(ByteView file) {
 }
 
 [[noreturn]] void bmpFault(const DibFault& f) { throw MediaError("Bitmap is invalid: " + f.reason); }
+
+// Where the rows of a BMP file start; checked against the file.
+size_t bmpPixelsAt(ByteView file, const Layout& l) {
+    // The file header says where the rows start; 0 (written by some tools) means right
+    // after the colour table.
+    size_t pixelsAt = l.header.dataOffset;
+    if (pixelsAt == 0) pixelsAt = l.afterPalette;
+    if (pixelsAt < kFileHeader + l.header.headerSize || pixelsAt > file.size()) {
+        fault("the pixel data offset lies outside the file");
+    }
+    return pixelsAt;
+}
+
 }  // namespace
 
 DibHeader readBmpHeader(ByteView file) {
@@ -282,14 +345,16 @@ DibHeader readBmpHeader(ByteView file) {
 Bitmap decodeBmp(ByteView file) {
     try {
         const Layout l = parseBmp(file);
-        // The file header says where the rows start; 0 (written by some tools) means right
-        // after the colour table.
-        size_t pixelsAt = l.header.dataOffset;
-        if (pixelsAt == 0) pixelsAt = l.afterPalette;
-        if (pixelsAt < kFileHeader + l.header.headerSize || pixelsAt > file.size()) {
-            fault("the pixel data offset lies outside the file");
-        }
-        return decodePixels(file, l, pixelsAt);
+        return decodePixels(file, l, bmpPixelsAt(file, l));
+    } catch (const DibFault& f) {
+        bmpFault(f);
+    }
+}
+
+platform::Surface decodeBmpSurface(ByteView file) {
+    try {
+        const Layout l = parseBmp(file);
+        return decodeSurface(file, l, bmpPixelsAt(file, l));
     } catch (const DibFault& f) {
         bmpFault(f);
     }

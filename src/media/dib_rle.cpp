@@ -1,11 +1,15 @@
+#include <algorithm>
+
 #include "media/dib_internal.h"
+#include "platform/surface.h"
 
 namespace orbigolf::media::dib_detail {
 
-void decodeRle(ByteView rle, int bits, int32_t width, int32_t height, const std::vector<Rgb>& palette,
-               std::vector<Rgb>& out) {
-    auto colour = [&](uint8_t index) { return index < palette.size() ? palette[index] : Rgb{0}; };
-    out.assign(size_t(width) * size_t(height), colour(0));
+template <typename Pixel>
+void decodeRle(ByteView rle, int bits, int32_t width, int32_t height, const std::vector<Pixel>& palette,
+               Pixel* out) {
+    auto colour = [&](uint8_t index) { return index < palette.size() ? palette[index] : Pixel{0}; };
+    std::fill(out, out + size_t(width) * size_t(height), colour(0));
     int64_t x = 0;
     int64_t row = 0;  // counted from the bottom
     size_t pos = 0;
@@ -61,5 +65,9 @@ void decodeRle(ByteView rle, int bits, int32_t width, int32_t height, const std:
         }
     }
 }
+
+template void decodeRle<Rgb>(ByteView, int, int32_t, int32_t, const std::vector<Rgb>&, Rgb*);
+template void decodeRle<platform::Pixel565>(ByteView, int, int32_t, int32_t,
+                                            const std::vector<platform::Pixel565>&, platform::Pixel565*);
 
 }  // namespace orbigolf::media::dib_detail

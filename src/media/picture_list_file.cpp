@@ -32,39 +32,47 @@ private:
     size_t used_ = 0;
 };
 
-// "Picture.Data": a short string naming the picture class, then that class's data.
-void readPictureData(const Bytes& data, PictureListItem& item, DecodeBudget& budget) {
+// "Picture.Data": a short string naming the picture class, then that class's data. Sets the
+// item's class and returns its data ("TBitmap": the BMP file, without the length in front).
+ByteView pictureClassData(ByteView data, PictureListItem& item) {
     item.pictureClass.clear();
     item.pictureData.clear();
     item.bitmap = Bitmap{};
-    if (data.empty()) return;
+    if (data.empty()) return {};
     const size_t nameLength = data[0];
     if (data.size() < 1 + nameLength) throw MediaError(kInvalidStreamFormat);
     item.pictureClass.assign(data.begin() + 1, data.begin() + 1 + std::ptrdiff_t(nameLength));
-    ByteView rest = ByteView(data).subspan(1 + nameLength);
+    ByteView rest = data.subspan(1 + nameLength);
     if (item.pictureClass == "TBitmap") {
         if (rest.size() < 4) throw MediaError("Bitmap is invalid: the length is cut short");
         const uint32_t length = platform::u32At(rest, 0);
         if (length > rest.size() - 4) throw MediaError("Bitmap is invalid: the data is cut short");
         rest = rest.subspan(4, length);
-        item.pictureData.assign(rest.begin(), rest.end());
-        if (!rest.empty()) {
-            budget.take(readBmpHeader(rest));
-            item.bitmap = decodeBmp(rest);
-        }
-        return;
     }
-    item.pictureData.assign(rest.begin(), rest.end());
-    if (item.pictureClass == "TDIB" && !rest.empty()) {
-        budget.take(readDibHeader(rest));
-        item.bitmap = decodeDib(rest);
-    }
-    // Icons, metafiles and unknown classes give an empty picture; their data is kept as it is
-    // so that a list written back holds it unchanged.
+    return rest;
 }
 
-void readItem(ComponentReader& r, PictureListFile& into, DecodeBudget& budget) {
-    PictureListItem item;
+// Decodes an item's picture with decodeBmp / decodeDib (or their surface forms) after the
+// budget has taken its size. Icons, metafiles and unknown classes give an empty picture.
+template <typename Picture>
+Picture decodeItemPicture(const PictureListItem& item, ByteView data, DecodeBudget& budget,
+                          Picture (*fromBmp)(ByteView), Picture (*fromDib)(ByteView)) {
+    if (data.empty()) return {};
+    if (item.pictureClass == "TBitmap") {
+        budget.take(readBmpHeader(data));
+        return fromBmp(data);
+    }
+    if (item.pictureClass == "TDIB") {
+        budget.take(readDibHeader(data));
+        return fromDib(data);
+    }
+    return {};
+}
+
+// Reads one item's properties; onPicture(item, data) gets each "Picture.Data" value after
+// the item's class has been set from it.
+template <typename OnPicture>
+void readItem(ComponentReader& r, PictureListItem& item, OnPicture onPicture) {
     for (std::string name; !(name = r.readPropertyName()).empty();) {
         if (sameName(name, "Name")) {
             item.name = r.readString();
@@ -73,7 +81,7 @@ void readItem(ComponentReader& r, PictureListFile& into, DecodeBudget& budget) {
         } else if (sameName(name, "PatternWidth")) {
             item.patternWidth = r.readInteger();
         } else if (sameName(name, "Picture.Data")) {
-            readPictureData(r.readBinary(), item, budget);
+            onPicture(item, pictureClassData(r.readBinaryView(), item));
         } else if (sameName(name, "SkipHeight")) {
             item.skipHeight = r.readInteger();
         } else if (sameName(name, "SkipWidth")) {
@@ -88,7 +96,18 @@ void readItem(ComponentReader& r, PictureListFile& into, DecodeBudget& budget) {
             noSuchProperty();
         }
     }
-    into.items.push_back(std::move(item));
+}
+
+// The whole list: readHeader(objectHeader), readOneItem(reader) per item, the colour table
+// checked and given to colorTable(view).
+template <typename ReadHeader, typename ReadOneItem, typename ColorTable>
+void readListStream(ByteView stream, ReadHeader readHeader, ReadOneItem readOneItem, ColorTable colorTable) {
+    readList(stream, readHeader, readOneItem, [&](const std::string& name, ComponentReader& r) {
+        if (!sameName(name, "List.ColorTable")) noSuchProperty();
+        const ByteView table = r.readBinaryView();
+        if (table.size() != 1024) throw MediaError(kInvalidStreamFormat);
+        colorTable(table);
+    });
 }
 
 }  // namespace
@@ -122,19 +141,38 @@ bool PictureListItem::operator==(const PictureListItem& o) const {
 
 void readPictureList(ByteView stream, PictureListFile& into, size_t limit) {
     DecodeBudget budget(limit);
-    readList(
+    readListStream(
         stream,
         [&](const ObjectHeader& h) {
             into.className = h.className;
             into.objectName = h.objectName;
         },
-        [&](ComponentReader& r) { readItem(r, into, budget); },
-        [&](const std::string& name, ComponentReader& r) {
-            if (!sameName(name, "List.ColorTable")) noSuchProperty();
-            Bytes table = r.readBinary();
-            if (table.size() != 1024) throw MediaError(kInvalidStreamFormat);
-            into.colorTable = std::move(table);
-        });
+        [&](ComponentReader& r) {
+            PictureListItem item;
+            readItem(r, item, [&](PictureListItem& it, ByteView data) {
+                // Icons, metafiles and unknown classes keep their data as it is, so that a
+                // list written back holds it unchanged.
+                it.pictureData.assign(data.begin(), data.end());
+                it.bitmap = decodeItemPicture<Bitmap>(it, data, budget, decodeBmp, decodeDib);
+            });
+            into.items.push_back(std::move(item));
+        },
+        [&](ByteView table) { into.colorTable = Bytes(table.begin(), table.end()); });
+}
+
+void readPictureListForDisplay(ByteView stream, std::vector<DisplayListItem>& into, size_t limit) {
+    DecodeBudget budget(limit);
+    readListStream(
+        stream, [](const ObjectHeader&) {},
+        [&](ComponentReader& r) {
+            DisplayListItem item;
+            readItem(r, item.stored, [&](PictureListItem& it, ByteView data) {
+                item.surface = decodeItemPicture<platform::Surface>(it, data, budget, decodeBmpSurface,
+                                                                    decodeDibSurface);
+            });
+            into.push_back(std::move(item));
+        },
+        [](ByteView) {});
 }
 
 PictureListFile readPictureList(ByteView stream) {

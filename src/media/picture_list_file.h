@@ -72,6 +72,18 @@ struct PictureListFile {
 // sets a smaller one).
 void readPictureList(ByteView stream, PictureListFile& into, size_t budget = kMaxListPictureBytes);
 PictureListFile readPictureList(ByteView stream);
+
+// Reading for drawing only: per item its stored fields (pictureClass set, pictureData and
+// bitmap left empty) and its picture decoded straight into the display's pixels (empty
+// for "", "TIcon", "TMetafile"). Neither the data nor a 32-bit copy is kept, so a list
+// read this way holds 2 bytes per pixel. The same checks, budget and errors as
+// readPictureList; items are appended, so after a failure `into` holds those read completely.
+struct DisplayListItem {
+    PictureListItem stored;
+    platform::Surface surface;
+};
+void readPictureListForDisplay(ByteView stream, std::vector<DisplayListItem>& into,
+                               size_t budget = kMaxListPictureBytes);
 Bytes writePictureList(const PictureListFile& list);
 
 // File versions: "Cannot open file <name>" when unreadable (the model is then untouched).
