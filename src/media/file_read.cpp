@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <system_error>
 
@@ -71,6 +72,31 @@ std::optional<std::string> readInto(const std::string& requested, size_t maxByte
     return std::nullopt;
 }
 
+// Bytes whose growth neither clears the new part nor gives back what it had: the buffer
+// withFileBytes keeps between reads.
+class ReuseBuffer {
+public:
+    uint8_t* data() { return data_.get(); }
+    size_t size() const { return size_; }
+    void resize(size_t n) {
+        if (n > capacity_) {
+            // Untouched capacity costs no memory, so it grows by half again to spare the
+            // copies of a file that keeps growing while it is read.
+            const size_t capacity = std::max(n, capacity_ + capacity_ / 2);
+            std::unique_ptr<uint8_t[]> bigger(new uint8_t[capacity]);
+            if (size_ > 0) std::memcpy(bigger.get(), data_.get(), size_);
+            data_ = std::move(bigger);
+            capacity_ = capacity;
+        }
+        size_ = n;
+    }
+
+private:
+    std::unique_ptr<uint8_t[]> data_;
+    size_t capacity_ = 0;
+    size_t size_ = 0;
+};
+
 std::string cannotOpen(const std::string& fileName) {
     return "Cannot open file " + fileName;
 }
@@ -86,6 +112,22 @@ Bytes readFileBytes(const std::string& fileName, size_t maxBytes) {
     if (auto why = readInto(fileName, maxBytes, out))
         throw FileError(cannotOpen(fileName), std::move(*why));
     return out;
+}
+
+void withFileBytes(const std::string& fileName, const std::function<void(ByteView)>& use,
+                   size_t maxBytes) {
+    thread_local ReuseBuffer kept;
+    thread_local bool inUse = false;
+    ReuseBuffer own;
+    ReuseBuffer& buffer = inUse ? own : kept;
+    if (auto why = readInto(fileName, maxBytes, buffer)) throw FileError(cannotOpen(fileName), std::move(*why));
+    struct Release {
+        bool& flag;
+        bool was;
+        ~Release() { flag = was; }
+    } release{inUse, inUse};
+    inUse = true;
+    use(ByteView(buffer.data(), buffer.size()));
 }
 
 std::optional<std::string> readFileText(const std::string& fileName, size_t maxBytes,

@@ -87,9 +87,7 @@ void TPictureCollectionItem::loadPictureFromFile(const std::string& fileName) {
 
 void TDXImageList::loadFromFile(const std::string& fileName, PictureColours colours) {
     std::vector<TPictureCollectionItem> items;
-    {
-        // The file's bytes go as soon as the pictures are decoded.
-        const media::Bytes bytes = media::readFileBytes(fileName);
+    media::withFileBytes(fileName, [&](media::ByteView bytes) {
         items_.clear();
         if (colours == PictureColours::Display) {
             std::vector<media::DisplayListItem> read;
@@ -112,7 +110,7 @@ void TDXImageList::loadFromFile(const std::string& fileName, PictureColours colo
             items.reserve(file.items.size());
             for (auto& stored : file.items) items.emplace_back(std::move(stored));
         }
-    }
+    });
     items_ = std::move(items);
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -53,6 +54,13 @@ private:
 
 // The whole file; throws FileError("Cannot open file <name>") with the reason.
 Bytes readFileBytes(const std::string& fileName, size_t maxBytes = kMaxFileBytes);
+
+// Reads the whole file as readFileBytes does (same errors) into a buffer that the calling
+// thread keeps for its next such read, and calls use(bytes), which may throw; the bytes are
+// valid during the call only. Loading big files one after another then neither allocates
+// nor clears memory each time. A read started from inside use() gets a buffer of its own.
+void withFileBytes(const std::string& fileName, const std::function<void(ByteView)>& use,
+                   size_t maxBytes = kMaxFileBytes);
 
 // The whole file as text, or nothing when it cannot be read; *whyNot (when given) then
 // receives one line naming the file and the reason ("Cannot open file <name>: <reason>").

@@ -86,18 +86,19 @@ void TDXWaveList::setSound(platform::TDXSound* sound) {
 }
 
 void TDXWaveList::loadFromFile(const std::string& fileName) {
-    const media::Bytes bytes = media::readFileBytes(fileName);
-    clear();
-    media::SoundListFile file;
-    try {
-        media::readSoundList(bytes, file);
-    } catch (...) {
+    media::withFileBytes(fileName, [&](media::ByteView bytes) {
+        clear();
+        media::SoundListFile file;
+        try {
+            media::readSoundList(bytes, file);
+        } catch (...) {
+            for (auto& stored : file.items) add(std::move(stored));
+            prepare();
+            throw;
+        }
         for (auto& stored : file.items) add(std::move(stored));
         prepare();
-        throw;
-    }
-    for (auto& stored : file.items) add(std::move(stored));
-    prepare();
+    });
 }
 
 TWaveCollectionItem& TDXWaveList::item(int index) {

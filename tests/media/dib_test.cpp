@@ -214,5 +214,79 @@ TEST(Dib, BmpFilesGiveClearMessages) {
     EXPECT_EQ(decodeBmp(zeroOffset).pixels, sample(3, 2).pixels);
 }
 
+// The display's pixels of a decoded picture, converted colour by colour.
+std::vector<platform::Pixel565> displayPixels(const Bitmap& b) {
+    std::vector<platform::Pixel565> out;
+    for (Rgb c : b.pixels) out.push_back(platform::toRgb565(redOf(c), greenOf(c), blueOf(c)));
+    return out;
+}
+
+// decodeDibSurface gives what decodeDib gives converted to display pixels, or the same error.
+void expectSurfaceMatches(const Bytes& dib, const std::string& what) {
+    SCOPED_TRACE(what);
+    const std::string error = errorOf([&] { decodeDib(dib); });
+    EXPECT_EQ(errorOf([&] { decodeDibSurface(dib); }), error);
+    if (!error.empty()) return;
+    const Bitmap b = decodeDib(dib);
+    const platform::Surface s = decodeDibSurface(dib);
+    EXPECT_EQ(s.width(), b.width);
+    EXPECT_EQ(s.height(), b.height);
+    const auto px = s.pixels();
+    EXPECT_EQ(std::vector<platform::Pixel565>(px.begin(), px.end()), displayPixels(b));
+}
+
+TEST(Dib, DisplayPixelsDecodeStraightToTheSameColours) {
+    expectSurfaceMatches(encodeDib24(sample(5, 3)), "24 bits, padded rows");
+    expectSurfaceMatches(encodeDib8(3, 2, {kRed, kGreen, makeRgb(7, 130, 250)}, {0, 1, 2, 2, 1, 0}), "8 bits");
+    expectSurfaceMatches({}, "no data");
+    expectSurfaceMatches(infoHeader(0, 3, 24).bytes, "no pixels");
+
+    ByteBuilder one = infoHeader(9, 2, 1);
+    one.u32(0x000000).u32(0xFFFFFF).raw({0x80, 0x80, 0, 0, 0x7F, 0x00, 0, 0});
+    expectSurfaceMatches(one.bytes, "1 bit");
+    ByteBuilder four = infoHeader(3, 1, 4, 0, 2);
+    four.u32(0x0000FF).u32(0x00FF00).raw({0x10, 0x30, 0, 0});
+    expectSurfaceMatches(four.bytes, "4 bits, an index past the colour table");
+    ByteBuilder core;
+    core.u32(12).u16(2).u16(1).u16(1).u16(8);
+    for (int i = 0; i < 256; ++i) core.u8(i).u8(0).u8(255 - i);
+    core.raw({0, 255, 0, 0});
+    expectSurfaceMatches(core.bytes, "core header");
+
+    ByteBuilder f16 = infoHeader(3, 1, 16, 3);
+    f16.u32(0xF800).u32(0x07E0).u32(0x001F).u16(0x07E0).u16(0x8410).u16(0xFFFF);
+    expectSurfaceMatches(f16.bytes, "16 bits, bit fields");
+    ByteBuilder p16 = infoHeader(2, 1, 16);
+    p16.u16(0x7C00).u16(0x0421);
+    expectSurfaceMatches(p16.bytes, "16 bits plain");
+    ByteBuilder p32 = infoHeader(1, -2, 32);
+    p32.u32(0xFF00FF00).u32(0x00123456);
+    expectSurfaceMatches(p32.bytes, "32 bits, top-down");
+
+    ByteBuilder r8 = infoHeader(4, 3, 8, 1, 3);
+    r8.u32(0x102030).u32(0xFF0000).u32(0x00FF00);
+    r8.raw({3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 2, 1, 1, 6, 2, 0, 1});
+    expectSurfaceMatches(r8.bytes, "RLE8 with a delta, starting from a colour that is not black");
+    ByteBuilder r4 = infoHeader(6, 1, 4, 2, 2);
+    r4.u32(0xFF0000).u32(0x0000FF).raw({3, 0x01, 0, 3, 0x10, 0x10, 0, 1});
+    expectSurfaceMatches(r4.bytes, "RLE4");
+
+    // Damage is reported as decodeDib reports it, for every cut of a good picture.
+    expectSurfaceMatches(infoHeader(100000, 1, 24).bytes, "too wide");
+    expectSurfaceMatches(infoHeader(4000, 4000, 24).zeros(100).bytes, "too little data");
+    const Bytes good = encodeDib24(sample(7, 5));
+    for (size_t n = 1; n < good.size(); n += 3) {
+        expectSurfaceMatches(Bytes(good.begin(), good.begin() + std::ptrdiff_t(n)), "cut at " + std::to_string(n));
+    }
+
+    // BMP files alike, with their own messages.
+    const Bytes bmp = encodeBmp24(sample(3, 2));
+    const platform::Surface s = decodeBmpSurface(bmp);
+    const auto px = s.pixels();
+    EXPECT_EQ(std::vector<platform::Pixel565>(px.begin(), px.end()), displayPixels(sample(3, 2)));
+    Bytes shortFile(bmp.begin(), bmp.end() - 8);
+    EXPECT_EQ(errorOf([&] { decodeBmpSurface(shortFile); }), "Bitmap is invalid: the pixel data is cut short");
+}
+
 }  // namespace
 }  // namespace orbigolf::media

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "media/dib.h"
@@ -37,6 +38,11 @@ protected:
             ADD_FAILURE() << name << " was read";
         } catch (const FileError& e) {
             EXPECT_EQ(std::string(e.what()), "Cannot open file " + name);
+            EXPECT_EQ(e.describe(), why);
+        }
+        try {
+            withFileBytes(name, [&](ByteView) { ADD_FAILURE() << name << " was read"; }, maxBytes);
+        } catch (const FileError& e) {
             EXPECT_EQ(e.describe(), why);
         }
         return why;
@@ -89,6 +95,37 @@ TEST_F(FileRead, RefusesWhatIsNotARegularFileAtOnce) {
         EXPECT_EQ(whyNot(path("secret")),
                   "Cannot open file " + path("secret") + ": Permission denied");
     }
+}
+
+TEST_F(FileRead, ReadingIntoTheKeptBufferGivesEachFileWhole) {
+    auto bytesOf = [&](const std::string& name) {
+        Bytes got;
+        withFileBytes(name, [&](ByteView b) { got.assign(b.begin(), b.end()); });
+        return got;
+    };
+    Bytes big(300000);
+    for (size_t i = 0; i < big.size(); ++i) big[i] = uint8_t(i * 7 + i / 251);
+    writeFileBytes(path("big"), big);
+    writeFileBytes(path("small"), Bytes{9, 8, 7});
+    writeFileBytes(path("empty"), Bytes{});
+    EXPECT_EQ(bytesOf(path("small")), (Bytes{9, 8, 7}));
+    EXPECT_EQ(bytesOf(path("big")), big);
+    EXPECT_EQ(bytesOf(path("small")), (Bytes{9, 8, 7}));  // a smaller file after a bigger one
+    EXPECT_EQ(bytesOf(path("empty")), Bytes{});
+    if (fs::exists("/proc/self/status")) {
+        const Bytes status = bytesOf("/proc/self/status");
+        EXPECT_NE(std::string(status.begin(), status.end()).find("Name:"), std::string::npos);
+    }
+
+    // A read from inside another gets its own buffer; the outer bytes stay as they were.
+    withFileBytes(path("big"), [&](ByteView outer) {
+        EXPECT_EQ(bytesOf(path("small")), (Bytes{9, 8, 7}));
+        EXPECT_TRUE(std::equal(outer.begin(), outer.end(), big.begin(), big.end()));
+    });
+    // What the caller throws goes on, and the buffer serves the next read.
+    EXPECT_EQ(test::errorOf([&] { withFileBytes(path("small"), [](ByteView) { throw MediaError("stop"); }); }),
+              "stop");
+    EXPECT_EQ(bytesOf(path("big")), big);
 }
 
 TEST_F(FileRead, WritingReplacesTheFileWhole) {

@@ -135,5 +135,72 @@ TEST(TDXImageList, LoadingReplacesItemsAndKeepsThoseReadBeforeAFault) {
     std::remove(path.c_str());
 }
 
+// The display's pixels of an item, row by row.
+std::vector<platform::Pixel565> shown(const TPictureCollectionItem& it) {
+    const auto px = it.picture().surface.pixels();
+    return {px.begin(), px.end()};
+}
+
+TEST(TDXImageList, ListsReadForDisplayKeepOnlyTheDisplayPixels) {
+    media::PictureListFile file;
+    file.items = {item("a", 4, 4, 0, 0), item("b", 8, 4, 4, 4)};
+    file.items[1].transparentColor = 0x000080;
+    file.items[1].setDib8(8, 4, {makeRgb(0x80, 0, 0), makeRgb(1, 2, 3)}, std::vector<uint8_t>(32, 1));
+    const std::string path = tempPath("display.dxg");
+    media::savePictureListFile(path, file);
+
+    TDXImageList exact, display;
+    exact.loadFromFile(path);
+    display.add(item("old", 1, 1, 0, 0));
+    EXPECT_EQ(errorOf([&] { display.loadFromFile(path + ".none", PictureColours::Display); }),
+              "Cannot open file " + path + ".none");
+    ASSERT_EQ(display.count(), 1);  // left as it was
+    display.loadFromFile(path, PictureColours::Display);
+    ASSERT_EQ(display.count(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const TPictureCollectionItem& d = display.item(i);
+        EXPECT_TRUE(exact.item(i).exactColours());
+        EXPECT_FALSE(d.exactColours());
+        EXPECT_TRUE(d.bitmap().empty());
+        EXPECT_TRUE(d.stored().pictureData.empty());
+        EXPECT_EQ(d.name(), exact.item(i).name());
+        EXPECT_EQ(shown(d), shown(exact.item(i)));
+        EXPECT_EQ(d.picture().surface.colorKey(), exact.item(i).picture().surface.colorKey());
+        EXPECT_EQ(d.patternCount(), exact.item(i).patternCount());
+    }
+
+    // Pixels read back as the display shows them: the low bits of each channel are gone.
+    TPictureCollectionItem& a = display.item(0);
+    EXPECT_EQ(a.pixel(3, 2), platform::colorRefFromRgb(platform::fromRgb565(platform::toRgb565(3, 2, 0x80))));
+    EXPECT_EQ(a.pixel(4, 0), 0xFFFFFFFFu);
+    a.setPixel(1, 1, 0x00FFFFFF);
+    EXPECT_EQ(a.pixel(1, 1), 0x00FFFFFFu);
+
+    // Pictures taken from another item or a file match what an exact item makes of them.
+    TPictureCollectionItem& b = display.item(1);
+    b.copyPicture(exact.item(0));
+    EXPECT_EQ(shown(b), shown(exact.item(0)));
+    EXPECT_EQ(b.picture().surface.colorKey(), platform::toRgb565(0x80, 0, 0));  // its own key stays
+    exact.item(1).copyPicture(a);
+    EXPECT_FALSE(exact.item(1).exactColours());
+    EXPECT_EQ(shown(exact.item(1)), shown(a));
+    const std::string bmpPath = tempPath("display.bmp");
+    media::writeFileBytes(bmpPath, media::encodeBmp24(gradient(6, 5)));
+    b.loadPictureFromFile(bmpPath);
+    exact.item(0).loadPictureFromFile(bmpPath);
+    EXPECT_EQ(shown(b), shown(exact.item(0)));
+    EXPECT_EQ(b.patternCount(), 1);  // one 4 x 4 cell fits a 6 x 5 picture
+    std::remove(bmpPath.c_str());
+
+    // Damage keeps the items read before it, as with exact colours.
+    media::Bytes bytes = media::writePictureList(file);
+    bytes.resize(bytes.size() - 30);
+    media::writeFileBytes(path, bytes);
+    EXPECT_EQ(errorOf([&] { display.loadFromFile(path, PictureColours::Display); }), media::kInvalidStreamFormat);
+    ASSERT_EQ(display.count(), 1);
+    EXPECT_EQ(display.item(0).name(), "a");
+    std::remove(path.c_str());
+}
+
 }  // namespace
 }  // namespace orbigolf

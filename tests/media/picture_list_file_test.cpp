@@ -226,6 +226,42 @@ TEST(PictureListFile, WhatTheListsPicturesMayTakeIsBounded) {
     EXPECT_EQ(kMaxListPictureBytes, size_t{256} << 20);
 }
 
+// What reading for display gives is what the full reader gives, less the data and with the
+// pictures as display pixels; damage and the budget end it at the same item with the same error.
+TEST(PictureListFile, ReadingForDisplayMatchesTheFullReader) {
+    auto expectMatches = [](ByteView bytes, size_t budget, const std::string& what) {
+        SCOPED_TRACE(what);
+        PictureListFile full;
+        std::vector<DisplayListItem> shown;
+        const std::string error = errorOf([&] { readPictureList(bytes, full, budget); });
+        EXPECT_EQ(errorOf([&] { readPictureListForDisplay(bytes, shown, budget); }), error);
+        ASSERT_EQ(shown.size(), full.items.size());
+        for (size_t i = 0; i < shown.size(); ++i) {
+            PictureListItem stored = full.items[i];
+            EXPECT_TRUE(shown[i].stored.pictureData.empty());
+            EXPECT_TRUE(shown[i].stored.bitmap.empty());
+            const Bitmap& b = stored.bitmap;
+            stored.pictureData.clear();
+            EXPECT_EQ(shown[i].stored, stored);
+            ASSERT_EQ(shown[i].surface.width(), b.width);
+            ASSERT_EQ(shown[i].surface.height(), b.height);
+            for (int32_t y = 0; y < b.height; ++y)
+                for (int32_t x = 0; x < b.width; ++x) {
+                    const Rgb c = b.pixel(x, y);
+                    ASSERT_EQ(shown[i].surface.pixel(x, y), platform::toRgb565(redOf(c), greenOf(c), blueOf(c)));
+                }
+        }
+    };
+    const Bytes bytes = writePictureList(sampleList());
+    expectMatches(bytes, kMaxListPictureBytes, "whole list");
+    for (size_t n = 0; n < bytes.size(); n += 11) {
+        expectMatches(ByteView(bytes).first(n), kMaxListPictureBytes, "cut at " + std::to_string(n));
+    }
+    HandList many;
+    for (int i = 0; i < 3; ++i) blankRleItem(many, 256, 256);
+    expectMatches(many.finish(), 1u << 19, "over the budget");
+}
+
 TEST(PictureListFile, FilesOnDisk) {
     const std::string path = (std::filesystem::temp_directory_path() / "orbigolf_pictures_test.dxg").string();
     savePictureListFile(path, sampleList());
