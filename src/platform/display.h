@@ -4,6 +4,7 @@
 // draws into, and a presenter that shows the buffer on flip().
 
 #include <functional>
+#include <optional>
 
 #include "platform/blit.h"
 #include "platform/canvas.h"
@@ -57,9 +58,10 @@ public:
     void fillBlended(const Rect& area, Pixel565 colour, int strength) {
         platform::fillBlended(backBuffer_, area, colour, strength);
     }
-    void drawFrame(const Picture& picture, int index, int x, int y) {
-        platform::drawFrame(backBuffer_, picture, index, x, y);
-    }
+    // A frame of an opaque picture that covers the whole back buffer (the course behind
+    // everything else) is copied only where the buffer was written since the same frame
+    // was last drawn at the same place: the rest still holds it.
+    void drawFrame(const Picture& picture, int index, int x, int y);
     void drawFrameBlended(const Picture& picture, int index, const Rect& dest, BlendMode mode, int strength) {
         platform::drawFrameBlended(backBuffer_, picture, index, dest, mode, strength);
     }
@@ -69,8 +71,18 @@ public:
     void flip();
 
 private:
+    // The picture pixels under the whole back buffer at the last such drawing.
+    struct Backdrop {
+        uint64_t id = 0;
+        uint64_t version = 0;
+        int x = 0;  // the picture pixel at the buffer's top left corner
+        int y = 0;
+        friend bool operator==(const Backdrop&, const Backdrop&) = default;
+    };
+
     Presenter* presenter_;
     Surface backBuffer_;
+    std::optional<Backdrop> backdrop_;
     int modeWidth_ = 640;
     int modeHeight_ = 480;
     bool waitVBlank_ = false;

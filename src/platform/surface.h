@@ -61,9 +61,16 @@ struct KeyRuns {
 
 class Surface {
 public:
-    Surface() = default;
+    Surface() : id_(newId()) {}
     // A width x height surface of black pixels; negative sizes give an empty surface.
     Surface(int width, int height);
+    // Copies and moves carry the pixels; a copy, and what a surface was moved from, get
+    // ids of their own (see id()).
+    Surface(const Surface& other);
+    Surface(Surface&& other) noexcept;
+    Surface& operator=(const Surface& other);
+    Surface& operator=(Surface&& other) noexcept;
+    ~Surface() = default;
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -74,11 +81,13 @@ public:
     // each writable access marks as out of date.
     std::span<Pixel565> pixels() {
         ++version_;
+        markAllWritten();
         return pixels_;
     }
     std::span<const Pixel565> pixels() const { return pixels_; }
     Pixel565* row(int y) {
         ++version_;
+        if (static_cast<size_t>(y) < written_.size()) written_[static_cast<size_t>(y)] = 1;
         return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
     }
     const Pixel565* row(int y) const {
@@ -106,7 +115,24 @@ public:
     // The runs of non-key pixels for the current pixels and key, made when first needed.
     const KeyRuns& keyRuns() const;
 
+    // What the pixels are: id() is this surface's own (no other surface, live or later,
+    // gets it) and version() changes with every writable access, so the two together
+    // name the current pixels.
+    uint64_t id() const { return id_; }
+    uint64_t version() const { return version_; }
+
+    // Row bookkeeping, for a back buffer that is mostly redrawn from the same picture:
+    // while on, every writable access marks the rows it hands out (all of them for
+    // pixels() and fill()) until clearWritten(). Off unless turned on.
+    void setTrackWrites(bool on);
+    bool tracksWrites() const { return !written_.empty(); }
+    bool rowWritten(int y) const { return written_.empty() || written_[static_cast<size_t>(y)] != 0; }
+    void clearWritten();
+
 private:
+    static uint64_t newId();
+    void markAllWritten();
+
     int width_ = 0;
     int height_ = 0;
     std::vector<Pixel565> pixels_;
@@ -114,7 +140,9 @@ private:
     uint32_t transparentColor_ = 0;
     Pixel565 colorKey_ = 0;
 
+    uint64_t id_ = 0;
     uint64_t version_ = 0;
+    std::vector<uint8_t> written_;  // per row, while writes are tracked
     mutable std::shared_ptr<const KeyRuns> runs_;
     mutable uint64_t runsVersion_ = 0;
     mutable Pixel565 runsKey_ = 0;

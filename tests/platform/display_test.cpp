@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/display.h"
 #include "platform/headless/headless_window.h"
 #include "test_pictures.h"
@@ -87,6 +90,119 @@ TEST(Display, DrawsIntoItsBackBuffer) {
     EXPECT_EQ(display.backBuffer().pixel(0, 0), testing::px(31, 0, 0));
     EXPECT_EQ(display.backBuffer().pixel(0, 7), 0xFFFF);
     display.flip();  // no presenter: nothing to do
+}
+
+TEST(Surface, IdsNameThePixelsAndWritesMarkTheirRows) {
+    Surface a(4, 3);
+    const Surface copy = a;
+    EXPECT_NE(copy.id(), a.id());
+    const uint64_t aId = a.id();
+    Surface moved = std::move(a);
+    EXPECT_EQ(moved.id(), aId);
+    EXPECT_NE(a.id(), aId);  // NOLINT: what is left behind is a new, empty surface
+    EXPECT_TRUE(a.empty());
+    Surface other(2, 2);
+    other = moved;
+    EXPECT_NE(other.id(), moved.id());
+    const uint64_t otherId = other.id();
+    other = Surface(4, 3);
+    EXPECT_NE(other.id(), otherId);  // assigned pixels are never taken for the old ones
+
+    const uint64_t v = moved.version();
+    (void)std::as_const(moved).row(1);
+    EXPECT_EQ(moved.version(), v);  // reading changes nothing
+    moved.setPixel(0, 1, 7);
+    EXPECT_NE(moved.version(), v);
+
+    // Rows written while tracked; untracked surfaces count every row as written.
+    EXPECT_FALSE(moved.tracksWrites());
+    EXPECT_TRUE(moved.rowWritten(2));
+    moved.setTrackWrites(true);
+    for (int y = 0; y < 3; ++y) EXPECT_TRUE(moved.rowWritten(y));  // unknown at first
+    moved.clearWritten();
+    moved.setPixel(3, 1, 1);
+    moved.setPixel(9, 2, 1);  // outside: nothing written
+    EXPECT_FALSE(moved.rowWritten(0));
+    EXPECT_TRUE(moved.rowWritten(1));
+    EXPECT_FALSE(moved.rowWritten(2));
+    moved.clearWritten();
+    moved.fill(3);
+    EXPECT_TRUE(moved.rowWritten(0) && moved.rowWritten(2));
+    moved.clearWritten();
+    (void)moved.pixels();
+    EXPECT_TRUE(moved.rowWritten(0) && moved.rowWritten(2));
+    moved.setTrackWrites(false);
+    EXPECT_FALSE(moved.tracksWrites());
+}
+
+// A picture covering the whole buffer is redrawn only where the buffer was written since;
+// every frame must still equal drawing everything in full.
+TEST(Display, ACoveringPictureIsRedrawnOnlyWhereTheBufferChanged) {
+    Display display;
+    display.setMode(24, 16);
+    display.initialize();
+    Surface expected(24, 16);
+    Picture back = testing::makePicture(40, 30, [](int x, int y) { return testing::coordPixel(x, y); });
+    const Picture sprite = testing::makePicture(5, 4, [](int x, int y) { return testing::px(31, 0, unsigned(x + y)); },
+                                                true, 0x00FF00FF);
+    const Picture sheet = testing::makePicture(48, 16, [](int x, int) { return testing::px(unsigned(x % 32), 9, 9); });
+    Picture cells = sheet;
+    cells.layout = FrameLayout{24, 16, 0, 0};
+    uint32_t seed = 12345;
+    auto next = [&](uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    int scrollX = 0, scrollY = 0;
+    for (int tick = 0; tick < 300; ++tick) {
+        SCOPED_TRACE(tick);
+        if (next(5) == 0) {
+            scrollX = -int(next(17));
+            scrollY = -int(next(15));
+        }
+        if (next(40) == 0) back.surface.setPixel(int(next(40)), int(next(30)), testing::px(1, 2, 3));
+        const bool cellsBehind = next(25) == 0;
+        if (cellsBehind) {
+            const int cell = int(next(2));
+            display.drawFrame(cells, cell, 0, 0);
+            drawFrame(expected, cells, cell, 0, 0);
+        } else {
+            display.drawFrame(back, 0, scrollX, scrollY);
+            drawFrame(expected, back, 0, scrollX, scrollY);
+        }
+        for (int n = int(next(3)); n > 0; --n) {
+            const int x = int(next(30)) - 3, y = int(next(22)) - 3;
+            switch (next(4)) {
+                case 0:
+                    display.drawFrame(sprite, 0, x, y);
+                    drawFrame(expected, sprite, 0, x, y);
+                    break;
+                case 1:
+                    display.drawFrameBlended(sprite, 0, Rect{x, y, 5, 4}, BlendMode::Add, 128);
+                    drawFrameBlended(expected, sprite, 0, Rect{x, y, 5, 4}, BlendMode::Add, 128);
+                    break;
+                case 2:
+                    display.backBuffer().setPixel(x, y, 0xFFFF);
+                    expected.setPixel(x, y, 0xFFFF);
+                    break;
+                default:
+                    display.canvas().setPixel(x, y, Rgb{0, 255, 0});
+                    expected.setPixel(x, y, toRgb565(0, 255, 0));
+                    break;
+            }
+        }
+        if (next(60) == 0) {
+            display.fill(0x1234);
+            expected.fill(0x1234);
+        }
+        const auto got = std::as_const(display).backBuffer().pixels();  // reading marks nothing
+        const auto want = expected.pixels();
+        ASSERT_TRUE(std::equal(got.begin(), got.end(), want.begin(), want.end()));
+    }
+    // A new mode starts from nothing known.
+    display.initialize();
+    display.drawFrame(back, 0, 0, 0);
+    EXPECT_EQ(display.backBuffer().pixel(5, 5), back.surface.pixel(5, 5));
 }
 
 TEST(Rgb565, ExpansionIsExactAtBothEnds) {
