@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 #include "media/dib.h"
 #include "media/dib_internal.h"
@@ -191,6 +193,24 @@ void decodePlain(ByteView b, size_t at, const Layout& l, const std::vector<Pixel
             break;
         case 8: rows([&](const uint8_t* row, int32_t x) { return indexed(row[x]); }); break;
         case 24:
+            if constexpr (std::is_same_v<Pixel, platform::Pixel565> && std::endian::native == std::endian::little) {
+                // Display pixels four bytes at a time: blue, green and red of one pixel (and
+                // a byte of the next) shifted so that each channel keeps the bits toRgb565
+                // keeps; a row's last pixel, whose fourth byte may lie past the data, alone.
+                for (int32_t y = 0; y < hgt; ++y) {
+                    const int32_t srcRow = h.topDown ? y : hgt - 1 - y;
+                    const uint8_t* row = data + at + size_t(rowBytes) * size_t(srcRow);
+                    Pixel* dst = out + size_t(y) * size_t(w);
+                    int32_t x = 0;
+                    for (; x + 1 < w; ++x) {
+                        uint32_t v;
+                        std::memcpy(&v, row + size_t(x) * 3, 4);
+                        dst[x] = Pixel(((v >> 8) & 0xF800u) | ((v >> 5) & 0x07E0u) | ((v >> 3) & 0x001Fu));
+                    }
+                    if (x < w) dst[x] = colour(row[size_t(x) * 3 + 2], row[size_t(x) * 3 + 1], row[size_t(x) * 3]);
+                }
+                break;
+            }
             rows([&](const uint8_t* row, int32_t x) {
                 const uint8_t* p = row + size_t(x) * 3;
                 return colour(p[2], p[1], p[0]);
