@@ -7,6 +7,7 @@
 #include "frontend/menu_spots.h"
 #include "media/dib.h"
 #include "platform/ascii_case.h"
+#include "platform/system_text.h"
 
 namespace orbigolf::frontend {
 namespace {
@@ -320,6 +321,9 @@ void Tlaunchpad::present() {
     target.fill(0);
     flic_.setSurface(&target);
     flic_.Paint();
+    // A missing animation says so where it would play, on every picture.
+    if (!flic_.frameShown() && !flic_.errorMessage().empty())
+        platform::drawSystemText(target, flic_.Left() + 5, flic_.Top() + 5, flic_.errorMessage());
     form_.paint(target);
     if (p_.mainmenu->Showing()) {
         const platform::Rect r = p_.mainmenu->screenRect();

@@ -1,5 +1,6 @@
 #include "frontend/replay.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <istream>
@@ -420,6 +421,7 @@ void Recorder::onTick(int fps) {
         lastFps_ = fps;
     }
     out_ << "tick " << ticks_ << '\n';
+    lastWritten_ = ticks_;
     for (const std::string& line : pending_) out_ << line << '\n';
     pending_.clear();
 }
@@ -436,6 +438,7 @@ void Recorder::writePending() {
     // Events after the last tick (the ones that closed the game) arrive before the next
     // one, which then does not run.
     out_ << "tick " << ticks_ + 1 << '\n';
+    lastWritten_ = ticks_ + 1;
     for (const std::string& line : pending_) out_ << line << '\n';
     pending_.clear();
 }
@@ -460,9 +463,8 @@ void Recorder::onFormEvent(const InputEvent& event, uint64_t timeMs) {
 void Recorder::finish() {
     if (finished_) return;
     finished_ = true;
-    const int64_t last = pending_.empty() ? ticks_ : ticks_ + 1;
     writePending();
-    out_ << "end " << last << '\n';
+    out_ << "end " << std::max(ticks_, lastWritten_) << '\n';
     out_.flush();
 }
 

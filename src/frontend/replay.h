@@ -105,6 +105,7 @@ private:
     int64_t ticks_ = 0;
     int lastFps_ = -1;
     int64_t lastTime_ = 0;
+    int64_t lastWritten_ = 0;  // the last tick line written
     bool finished_ = false;
 };
 
