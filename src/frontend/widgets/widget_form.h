@@ -49,6 +49,8 @@ public:
     bool handleEvent(const platform::InputEvent& event);
     // Time for hints and the caret, in milliseconds of the program's clock.
     void idle(uint64_t nowMs);
+    // The time last given to idle().
+    uint64_t nowMs() const { return now_; }
 
     Control* focused() const { return focused_; }
     void setFocus(Control* control);  // null clears it
@@ -68,6 +70,13 @@ public:
 
 private:
     void adopt(std::unique_ptr<Control> c);
+    void syncRoot() const;
+    void dropLostControls();
+    Control* overlayOwner() const;
+    std::vector<Control*> tabOrderList() const;
+    void moveFocus(bool forward);
+    bool pressDialogButton(bool isDefault);
+    void paintHint(platform::Surface& target, const platform::Rect& clip);
     friend class Control;
 
     std::unique_ptr<Control> root_;
@@ -78,6 +87,10 @@ private:
     uint64_t now_ = 0;
     std::string hintText_;
     int hintX_ = 0, hintY_ = 0;
+    uint64_t hintShownAt_ = 0;
+    bool hintDone_ = false;  // the hint of the current hover was shown and timed out
+    int mouseX_ = 0, mouseY_ = 0;
+    int caretPhase_ = -1;
     bool dirty_ = true;
 };
 
