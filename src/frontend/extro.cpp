@@ -22,11 +22,18 @@ void Textro::hide() {
 void Textro::handleEvent(const platform::InputEvent& event) {
     using Type = platform::InputEvent::Type;
     switch (event.type) {
-        case Type::KeyDown: FormKeyDown(event.key, event.shift); break;
-        case Type::MouseDown: FormMouseDown(event.button, event.shift, event.x, event.y); break;
+        case Type::KeyDown:
+            FormKeyDown(event.key, event.shift);
+            break;
+        case Type::MouseDown:
+            FormMouseDown(event.button, event.shift, event.x, event.y);
+            break;
         // Closing the window ends the form like a key; the program ends after it anyway.
-        case Type::Close: endRun(); break;
-        default: break;
+        case Type::Close:
+            endRun();
+            break;
+        default:
+            break;
     }
 }
 
@@ -44,7 +51,8 @@ void Textro::FormShow() {
         display_.fill(0);
         if (loadPicture()) {
             Image1.setTransparent(false);
-            platform::blit(display_.backBuffer(), Image1, platform::Rect{0, 0, Image1.width(), Image1.height()}, 0, 0);
+            platform::blit(display_.backBuffer(), Image1,
+                           platform::Rect{0, 0, Image1.width(), Image1.height()}, 0, 0);
         }
         display_.flip();
     }
@@ -54,9 +62,13 @@ void Textro::FormShow() {
     }
 }
 
-void Textro::FormKeyDown(int, platform::ShiftState) { endRun(); }
+void Textro::FormKeyDown(int, platform::ShiftState) {
+    endRun();
+}
 
-void Textro::FormMouseDown(platform::MouseButton, platform::ShiftState, int, int) { endRun(); }
+void Textro::FormMouseDown(platform::MouseButton, platform::ShiftState, int, int) {
+    endRun();
+}
 
 bool Textro::loadPicture() {
     try {

@@ -17,7 +17,8 @@ bool isMovie(const std::string& fileName, const char* name) {
 }
 }  // namespace
 
-Tintro::Tintro(FormHost& host) : host_(host), display_(&host.window()), MediaPlayer1(host, display_) {
+Tintro::Tintro(FormHost& host)
+    : host_(host), display_(&host.window()), MediaPlayer1(host, display_) {
     MediaPlayer1.OnNotify = [this] { MediaPlayer1Notify(); };
     MediaPlayer1.setSound(&sound_);
 }
@@ -44,12 +45,21 @@ void Tintro::hide() {
 void Tintro::handleEvent(const platform::InputEvent& event) {
     using Type = platform::InputEvent::Type;
     switch (event.type) {
-        case Type::KeyDown: FormKeyDown(event.key, event.shift); break;
-        case Type::MouseDown: FormMouseDown(event.button, event.shift, event.x, event.y); break;
-        case Type::MouseMove: FormMouseMove(event.shift, event.x, event.y); break;
+        case Type::KeyDown:
+            FormKeyDown(event.key, event.shift);
+            break;
+        case Type::MouseDown:
+            FormMouseDown(event.button, event.shift, event.x, event.y);
+            break;
+        case Type::MouseMove:
+            FormMouseMove(event.shift, event.x, event.y);
+            break;
         // Closing the window ends the intro like a key, so the program can go on to quit.
-        case Type::Close: endIntro(); break;
-        default: break;
+        case Type::Close:
+            endIntro();
+            break;
+        default:
+            break;
     }
 }
 
@@ -90,9 +100,13 @@ void Tintro::FormActivate() {
     hideCursor();
 }
 
-void Tintro::FormKeyDown(int, platform::ShiftState) { endIntro(); }
+void Tintro::FormKeyDown(int, platform::ShiftState) {
+    endIntro();
+}
 
-void Tintro::FormMouseDown(platform::MouseButton, platform::ShiftState, int, int) { endIntro(); }
+void Tintro::FormMouseDown(platform::MouseButton, platform::ShiftState, int, int) {
+    endIntro();
+}
 
 void Tintro::FormMouseMove(platform::ShiftState, int x, int y) {
     if (modalDone_) return;

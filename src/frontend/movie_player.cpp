@@ -21,7 +21,9 @@ TMediaPlayer::TMediaPlayer(FormHost& host, platform::Display& display)
     timer_.OnTimer = [this] { tick(); };
 }
 
-TMediaPlayer::~TMediaPlayer() { Close(); }
+TMediaPlayer::~TMediaPlayer() {
+    Close();
+}
 
 void TMediaPlayer::Open() {
     Close();
@@ -39,7 +41,8 @@ void TMediaPlayer::Open() {
             if (!samples.empty()) {
                 track_ = sound_->createBuffer(
                     platform::PcmFormat{1, platform::kMovieSoundRate, 16},
-                    std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(samples.data()), samples.size() * 2));
+                    std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(samples.data()),
+                                             samples.size() * 2));
                 track_.setTag(FileName);
             }
         } catch (const std::exception& e) {
@@ -86,7 +89,8 @@ platform::Rect TMediaPlayer::sourceRect() const {
 }
 
 uint64_t TMediaPlayer::frameTimeMs(int64_t frame) const {
-    return static_cast<uint64_t>(std::floor(static_cast<double>(frame) * 1000.0 / framesPerSecond_));
+    return static_cast<uint64_t>(
+        std::floor(static_cast<double>(frame) * 1000.0 / framesPerSecond_));
 }
 
 void TMediaPlayer::tick() {
@@ -94,7 +98,9 @@ void TMediaPlayer::tick() {
     const uint64_t now = host_.nowMs();
     const uint64_t elapsed = now >= startMs_ ? now - startMs_ : 0;
     // Frame k is due once k / fps seconds have passed since frame 0.
-    const auto due = static_cast<int64_t>(std::floor(static_cast<double>(elapsed) * framesPerSecond_ / 1000.0)) + 1;
+    const auto due =
+        static_cast<int64_t>(std::floor(static_cast<double>(elapsed) * framesPerSecond_ / 1000.0)) +
+        1;
     bool drawn = false;
     while (shown_ < due) {
         bool got = false;
@@ -120,7 +126,8 @@ void TMediaPlayer::showFrame() {
     if (!display_.ready() || frame_.empty()) return;
     display_.fill(0);
     frame_.setTransparent(false);
-    const platform::Rect src{0, 0, std::min(frame_.width(), DisplayRect.w), std::min(frame_.height(), DisplayRect.h)};
+    const platform::Rect src{0, 0, std::min(frame_.width(), DisplayRect.w),
+                             std::min(frame_.height(), DisplayRect.h)};
     platform::blit(display_.backBuffer(), frame_, src, DisplayRect.x, DisplayRect.y);
     display_.flip();
 }

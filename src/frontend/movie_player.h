@@ -51,8 +51,9 @@ public:
     void Open();
     // Stops and lets go of the movie.
     void Close();
-    // Plays from the current frame to the end. Does nothing when no movie is open or the
-    // movie has already ended.
+    // Plays from the current frame to the end; the sound track plays along when the play
+    // starts at the first frame. Does nothing when no movie is open or the movie has
+    // already ended (there is no automatic rewind).
     void Play();
     // Stops at the current frame; the sound track stops too.
     void Stop();

@@ -25,11 +25,13 @@ using testing::review;
 
 class ExtroTest : public ::testing::Test {
 protected:
+    // Each test's own scratch folder; only this folder is ever removed.
     void SetUp() override {
-        host.dataDir = fs::temp_directory_path() / ("orbigolf_extro_test_" + std::to_string(::getpid()));
-        fs::create_directories(host.dataDir);
+        scratch_ = fs::temp_directory_path() / ("orbigolf_extro_test_" + std::to_string(::getpid()));
+        fs::create_directories(scratch_);
+        host.dataDir = scratch_;
     }
-    void TearDown() override { fs::remove_all(host.dataDir); }
+    void TearDown() override { fs::remove_all(scratch_); }
 
     // A 640 x 480 256-colour picture: blue with a white frame one pixel wide.
     void writePicture() {
@@ -42,6 +44,7 @@ protected:
                               media::encodeBmp8(640, 480, palette, indices));
     }
 
+    fs::path scratch_;
     FakeFormHost host;
 };
 
@@ -107,10 +110,12 @@ TEST_F(ExtroTest, MissingOrDamagedPictureIsReportedAndAButtonStillEnds) {
         FakeFormHost::Modal run(h, extro);
         ASSERT_EQ(h.errors.size(), 1u);
         if (!damaged) {
-            EXPECT_EQ(h.errors[0], "Cannot open file " + (h.dataDir / kClosingPictureName).string());
+            EXPECT_EQ(h.errors[0],
+                      "Cannot open file " + (h.dataDir / kClosingPictureName).string());
         }
         const platform::Surface& s = h.win.lastFrame();
-        EXPECT_TRUE(!s.empty() && std::all_of(s.pixels().begin(), s.pixels().end(), [](platform::Pixel565 p) { return p == 0; }));
+        EXPECT_TRUE(!s.empty() && std::all_of(s.pixels().begin(), s.pixels().end(),
+                                              [](platform::Pixel565 p) { return p == 0; }));
         h.win.mouseDown(platform::MouseButton::Left, 100, 100);
         EXPECT_TRUE(run.runFor(1));
         EXPECT_EQ(h.win.hides, 1);
@@ -133,7 +138,8 @@ TEST_F(ExtroTest, ContentSetPictureOnTheLargestScreen) {
     EXPECT_TRUE(host.errors.empty());
     bool inside = false, outside = false;
     for (int y = 0; y < 768; ++y)
-        for (int x = 0; x < 1024; ++x) (x < 640 && y < 480 ? inside : outside) |= s.pixel(x, y) != 0;
+        for (int x = 0; x < 1024; ++x)
+            (x < 640 && y < 480 ? inside : outside) |= s.pixel(x, y) != 0;
     EXPECT_TRUE(inside);
     EXPECT_FALSE(outside);
 }

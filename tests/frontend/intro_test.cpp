@@ -32,7 +32,8 @@ constexpr platform::Pixel565 kIntroColour = platform::toRgb565(0, 248, 0);
 class IntroTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        dir_ = new fs::path(fs::temp_directory_path() / ("orbigolf_intro_test_" + std::to_string(::getpid())));
+        dir_ = new fs::path(fs::temp_directory_path() /
+                            ("orbigolf_intro_test_" + std::to_string(::getpid())));
         fs::create_directories(*dir_ / "both");
         fs::create_directories(*dir_ / "logo_only");
         fs::create_directories(*dir_ / "none");
@@ -49,7 +50,8 @@ protected:
         intro.height = 32;
         intro.framesPerSecond = 10;
         intro.frameCount = 8;
-        for (int i = 0; i < 22050 * 8 / 10; ++i) intro.sound.push_back(static_cast<int16_t>(i % 50 < 25 ? 8000 : -8000));
+        for (int i = 0; i < 22050 * 8 / 10; ++i)
+            intro.sound.push_back(static_cast<int16_t>(i % 50 < 25 ? 8000 : -8000));
         platform::writeMovie((*dir_ / "both" / kIntroMovieName).string(), intro,
                              [](int, platform::Surface& f) { f.fill(kIntroColour); });
     }
@@ -131,13 +133,22 @@ TEST_F(IntroTest, LogoThenIntroEachCentredAndPacedThenTheFormEnds) {
     EXPECT_EQ(host.win.shows, 1) << "hiding after the end shows the cursor no second time";
 }
 
-TEST_F(IntroTest, KeyDuringTheLogoEndsWithoutOpeningTheIntroMovie) {
+TEST_F(IntroTest, PointerStaysParkedAndAKeyDuringTheLogoEndsWithoutTheIntroMovie) {
     useData("both");
     host.win.setKeepFrames(100);
     Tintro intro(host);
     FakeFormHost::Modal run(host, intro);
+    EXPECT_EQ(host.win.cursorX(), 640);
+    EXPECT_EQ(host.win.cursorY(), 480);
+    EXPECT_FALSE(host.win.cursorVisible());
     run.runFor(150);
+    host.win.mouseMove(100, 200);
+    run.step();
+    EXPECT_EQ(host.win.cursorX(), 640);
+    EXPECT_EQ(host.win.cursorY(), 480);
+    ASSERT_FALSE(intro.modalDone()) << "moving the mouse does not end the intro";
     ASSERT_EQ(intro.MediaPlayer1.framesShown(), 2);
+
     host.win.keyDown('A');
     run.step();
     EXPECT_TRUE(intro.modalDone());
@@ -158,36 +169,7 @@ TEST_F(IntroTest, KeyDuringTheLogoEndsWithoutOpeningTheIntroMovie) {
     EXPECT_EQ(host.win.shows, 1);
 }
 
-TEST_F(IntroTest, MouseButtonDuringTheIntroMovieEndsIt) {
-    useData("both");
-    Tintro intro(host);
-    FakeFormHost::Modal run(host, intro);
-    run.runFor(700);
-    ASSERT_EQ(fs::path(intro.MediaPlayer1.FileName).filename(), kIntroMovieName);
-    host.win.mouseDown(platform::MouseButton::Right, 5, 5);
-    run.step();
-    EXPECT_TRUE(intro.modalDone());
-    EXPECT_FALSE(intro.MediaPlayer1.playing());
-    EXPECT_EQ(host.win.hides, 1);
-    EXPECT_EQ(host.win.shows, 1);
-}
-
-TEST_F(IntroTest, PointerStaysParkedInTheBottomRightCorner) {
-    useData("both");
-    Tintro intro(host);
-    FakeFormHost::Modal run(host, intro);
-    EXPECT_EQ(host.win.cursorX(), 640);
-    EXPECT_EQ(host.win.cursorY(), 480);
-    EXPECT_FALSE(host.win.cursorVisible());
-    host.win.mouseMove(100, 200);
-    run.step();
-    EXPECT_EQ(host.win.cursorX(), 640);
-    EXPECT_EQ(host.win.cursorY(), 480);
-    EXPECT_FALSE(intro.modalDone()) << "moving the mouse does not end the intro";
-    EXPECT_EQ(host.win.hides, 1);
-}
-
-TEST_F(IntroTest, SoundTrackStartsWithItsFirstFrame) {
+TEST_F(IntroTest, SoundTrackStartsWithItsFirstFrameAndAButtonEndsIt) {
     useData("both");
     platform::HeadlessSound speaker;
     host.audioOut = &speaker;
@@ -197,7 +179,8 @@ TEST_F(IntroTest, SoundTrackStartsWithItsFirstFrame) {
     run.runFor(499);
     std::vector<int16_t> out(400);
     intro.sound().mix(out.data(), 400);
-    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](int16_t s) { return s == 0; })) << "the logo is silent";
+    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](int16_t s) { return s == 0; }))
+        << "the logo is silent";
 
     run.runFor(1);
     ASSERT_EQ(intro.MediaPlayer1.framesShown(), 1);
@@ -207,9 +190,11 @@ TEST_F(IntroTest, SoundTrackStartsWithItsFirstFrame) {
     intro.sound().mix(out.data(), 400);
     EXPECT_TRUE(std::any_of(out.begin(), out.end(), [](int16_t s) { return s != 0; }));
 
-    host.win.keyDown(platform::vk::VK_ESCAPE);
+    host.win.mouseDown(platform::MouseButton::Right, 5, 5);
     run.step();
+    EXPECT_TRUE(intro.modalDone());
     EXPECT_EQ(intro.sound().playingCount(), 0) << "no sound goes on after the intro";
+    EXPECT_EQ(host.win.shows, 1);
     intro.hide();
     EXPECT_FALSE(speaker.isOpen());
 }
@@ -229,7 +214,8 @@ TEST_F(IntroTest, MissingOrDamagedLogoIsReportedAndTheScreenStaysBlackUntilAKey)
         EXPECT_FALSE(run.runFor(5000));
         EXPECT_EQ(h.win.frameCount(), frames);
         const platform::Surface& s = h.win.lastFrame();
-        EXPECT_TRUE(std::all_of(s.pixels().begin(), s.pixels().end(), [](platform::Pixel565 p) { return p == 0; }));
+        EXPECT_TRUE(std::all_of(s.pixels().begin(), s.pixels().end(),
+                                [](platform::Pixel565 p) { return p == 0; }));
         h.win.keyDown(platform::vk::VK_SPACE);
         EXPECT_TRUE(run.runFor(1));
         EXPECT_EQ(h.win.hides, 1);
