@@ -531,17 +531,23 @@ widgets::Image* Tlaunchpad::activeImage() const { return p_.Image[activePlayer()
 
 void Tlaunchpad::playerinfoTabChanged() {
     const int i = activePlayer();
+    // Filling the page is not a change by the player: it must not copy back.
+    refreshingPage_ = true;
     p_.name->setText(p_.player[i]->Text());
     p_.pullputt->setChecked(p_.pull[i]->Checked());
     p_.pushputt->setChecked(!p_.pull[i]->Checked());
     p_.easytarget->setChecked(p_.easy[i]->Checked());
     p_.balltexture->Picture = p_.Image[i]->Picture;
+    refreshingPage_ = false;
     form_.invalidate();
 }
 
-void Tlaunchpad::nameChange() { p_.player[activePlayer()]->setText(p_.name->Text()); }
+void Tlaunchpad::nameChange() {
+    if (!refreshingPage_) p_.player[activePlayer()]->setText(p_.name->Text());
+}
 
 void Tlaunchpad::easytargetMouseUp() {
+    if (refreshingPage_) return;
     const int i = activePlayer();
     if (p_.pushputt->Checked()) p_.pull[i]->setChecked(false);
     if (p_.pullputt->Checked()) p_.pull[i]->setChecked(true);

@@ -144,7 +144,8 @@ private:
     std::vector<std::string> pictureErrors_;  // reported once the form is created
     bool introshown_ = false;
     bool terminated_ = false;
-    bool menuPressed_ = false;  // a press on the picture menu waits for its release
+    bool menuPressed_ = false;
+    bool refreshingPage_ = false;  // the player page is being filled from an entry  // a press on the picture menu waits for its release
 };
 
 }  // namespace orbigolf::frontend

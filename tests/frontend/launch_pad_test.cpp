@@ -72,29 +72,29 @@ const Layout& layout() {
 }
 
 // A whole-program replay written line by line, then played headlessly.
-class Run {
+class ProgramRun {
 public:
-    explicit Run(bool skipIntro = true) {
+    explicit ProgramRun(bool skipIntro = true) {
         text_ = "orbigolf-replay 2\n";
         if (skipIntro) text_ += "skip-intro\n";
     }
-    Run& line(const std::string& l) {
+    ProgramRun& line(const std::string& l) {
         text_ += l + "\n";
         return *this;
     }
-    Run& click(Point p) {
+    ProgramRun& click(Point p) {
         const std::string at = std::to_string(p.x) + " " + std::to_string(p.y);
         return line("mousemove " + at).line("mousedown left " + at).line("click " + at).line("mouseup left " + at);
     }
-    Run& click(const widgets::Control* c) { return click(Layout::centre(c)); }
-    Run& key(const std::string& name) { return line("keydown " + name).line("keyup " + name); }
-    Run& type(const std::string& text) {
+    ProgramRun& click(const widgets::Control* c) { return click(Layout::centre(c)); }
+    ProgramRun& key(const std::string& name) { return line("keydown " + name).line("keyup " + name); }
+    ProgramRun& type(const std::string& text) {
         for (char c : text) line(std::string("keypress ") + c);
         return *this;
     }
     // A game started from the launch pad: the hole card goes with a key, then Escape and
     // Enter leave. Tick numbers go on over the whole run.
-    Run& playAndLeave() {
+    ProgramRun& playAndLeave() {
         tick_ += 5;
         line("tick " + std::to_string(tick_)).key("Space");
         tick_ += 5;
@@ -146,7 +146,7 @@ std::string fileText(const fs::path& p) {
 }
 
 TEST_F(LaunchPad, FirstRunShowsTheMenuWithTheFormDefaults) {
-    const Json s = Run().play(dir_);
+    const Json s = ProgramRun().play(dir_);
     EXPECT_EQ(s["panel"], "menu");
     EXPECT_EQ(s["games"], 0);
     EXPECT_EQ(s["ended"], false);
@@ -160,31 +160,31 @@ TEST_F(LaunchPad, FirstRunShowsTheMenuWithTheFormDefaults) {
 }
 
 TEST_F(LaunchPad, MenuChoicesOpenTheirPanelsAndCancelComesBack) {
-    Run run;
+    ProgramRun run;
     run.click(kStartTrainingSpot);
-    EXPECT_EQ(Run(run).play(dir_ / "a")["panel"], "start");
-    EXPECT_EQ(Run(run).play(dir_ / "a")["controls"]["training"], "1");
+    EXPECT_EQ(ProgramRun(run).play(dir_ / "a")["panel"], "start");
+    EXPECT_EQ(ProgramRun(run).play(dir_ / "a")["controls"]["training"], "1");
     run.click(ui->FlatButton1).click(kStartGameSpot);
-    EXPECT_EQ(Run(run).play(dir_ / "b")["controls"]["training"], "0");
+    EXPECT_EQ(ProgramRun(run).play(dir_ / "b")["controls"]["training"], "0");
     run.click(ui->FlatButton1).click(kSetupSpot);
-    EXPECT_EQ(Run(run).play(dir_ / "c")["panel"], "setup");
+    EXPECT_EQ(ProgramRun(run).play(dir_ / "c")["panel"], "setup");
     run.click(ui->OkButton1).click(kExitSpot);
-    EXPECT_EQ(Run(run).play(dir_ / "d")["panel"], "quit");
+    EXPECT_EQ(ProgramRun(run).play(dir_ / "d")["panel"], "quit");
     run.click(ui->cancelButton1);
     const Json s = run.play(dir_ / "e");
     EXPECT_EQ(s["panel"], "menu");
     EXPECT_EQ(s["ended"], false);
     // A click outside the spots does nothing.
-    EXPECT_EQ(Run().click({160, 190}).play(dir_ / "f")["panel"], "menu");
+    EXPECT_EQ(ProgramRun().click({160, 190}).play(dir_ / "f")["panel"], "menu");
 }
 
 TEST_F(LaunchPad, TheGameTypeAppliesItsRuleDefaultsButNotTheStrokeLimit) {
-    Run run;
+    ProgramRun run;
     run.click(kStartGameSpot).click(ui->showrules).click(ui->strokelimit).key("Down").key("Enter");
     run.click(ui->rulesok);
     // Croquet Rules: two steps down the game type list.
     run.click(ui->gametype).key("Down").key("Down").key("Enter");
-    Json c = Run(run).play(dir_ / "a")["controls"];
+    Json c = ProgramRun(run).play(dir_ / "a")["controls"];
     EXPECT_EQ(c["startplayer"], "1");
     EXPECT_EQ(c["nextplayer"], "0");
     EXPECT_EQ(c["whencollide"], "1");
@@ -200,7 +200,7 @@ TEST_F(LaunchPad, TheGameTypeAppliesItsRuleDefaultsButNotTheStrokeLimit) {
 }
 
 TEST_F(LaunchPad, ThePlayerPageEditsTheActivePlayersEntry) {
-    Run run;
+    ProgramRun run;
     run.click(kStartGameSpot).click(ui.tab(1)).click(ui->name).key("End");
     for (int i = 0; i < 8; ++i) run.key("Backspace");
     run.type("Zed Q").click(ui->pushputt).click(ui->easytarget).click(ui.tab(0));
@@ -221,26 +221,27 @@ TEST_F(LaunchPad, ChangeBallCyclesThroughTheTexturesFromTheSecond) {
         return platform::asciiLower(a) < platform::asciiLower(b);
     });
     ASSERT_GE(textures.size(), 2u);
-    Run run;
+    ProgramRun run;
     run.click(kStartGameSpot).click(ui->tex_inc);
-    EXPECT_EQ(Run(run).play(dir_ / "a")["controls"]["Image1"], "textures/" + textures[1]);
-    // The search is shared: player 2 continues where player 1 stopped, and it wraps.
+    EXPECT_EQ(ProgramRun(run).play(dir_ / "a")["controls"]["Image1"], "textures/" + textures[1]);
+    // The search is shared: player 2 continues where player 1 stopped, and after the last
+    // file it starts again with the first.
     run.click(ui.tab(1));
     for (size_t i = 1; i < textures.size(); ++i) run.click(ui->tex_inc);
     const Json c = run.play(dir_ / "b")["controls"];
     EXPECT_EQ(c["Image1"], "textures/" + textures[1]);
-    EXPECT_EQ(c["Image2"], "textures/" + textures[1]);
+    EXPECT_EQ(c["Image2"], "textures/" + textures[0]);
     EXPECT_EQ(c["Image3"], "");
 }
 
 TEST_F(LaunchPad, OkSavesTheSettingsAndCancelDoesNot) {
     const fs::path settings = dir_ / "settings.reg";
-    Run cancelled;
+    ProgramRun cancelled;
     cancelled.click(kStartGameSpot).click(ui->players).key("Down").key("Enter").click(ui->FlatButton1);
     cancelled.play(dir_ / "a", settings);
     EXPECT_FALSE(fs::exists(settings));
 
-    Run saved;
+    ProgramRun saved;
     saved.click(kSetupSpot).click(ui->soundoff).click(ui->skipintro).click(ui->OkButton1);
     EXPECT_EQ(saved.play(dir_ / "b", settings)["panel"], "menu");
     const std::string file = fileText(settings);
@@ -249,7 +250,7 @@ TEST_F(LaunchPad, OkSavesTheSettingsAndCancelDoesNot) {
     EXPECT_NE(file.find("\"skin\"=\"[default interface]\""), std::string::npos) << file;
 
     // The next run loads what was saved (and so skips the intro by itself).
-    const Json next = Run(false).play(dir_ / "c", settings);
+    const Json next = ProgramRun(false).play(dir_ / "c", settings);
     EXPECT_EQ(next["controls"]["soundon"], "0");
     EXPECT_EQ(next["controls"]["soundoff"], "1");
     EXPECT_EQ(next["panel"], "menu");
@@ -259,13 +260,13 @@ TEST_F(LaunchPad, ADamagedSettingsFileLoadsTheDefaultsAndIsKeptUntilASave) {
     const fs::path settings = dir_ / "settings.reg";
     fs::create_directories(dir_);
     std::ofstream(settings) << "this is not a settings file\n";
-    const Json s = Run().click(kStartGameSpot).play(dir_ / "a", settings);
+    const Json s = ProgramRun().click(kStartGameSpot).play(dir_ / "a", settings);
     ASSERT_EQ(s["errors"].size(), 1u) << s["errors"];
     EXPECT_NE(s["errors"][0].get<std::string>().find("the defaults are used"), std::string::npos);
     EXPECT_EQ(s["controls"]["player1"], "Player 1");
     EXPECT_EQ(fileText(settings), "this is not a settings file\n");
 
-    Run save;
+    ProgramRun save;
     save.click(kSetupSpot).click(ui->OkButton1);
     save.play(dir_ / "b", settings);
     EXPECT_NE(fileText(settings).find("\"RunOnce\"=dword:00000001"), std::string::npos);
@@ -273,7 +274,7 @@ TEST_F(LaunchPad, ADamagedSettingsFileLoadsTheDefaultsAndIsKeptUntilASave) {
 
 TEST_F(LaunchPad, AStoredValueOfTheWrongTypeLoadsNothing) {
     const fs::path settings = dir_ / "settings.reg";
-    Run save;
+    ProgramRun save;
     save.click(kStartGameSpot).click(ui->name).key("End").key("Backspace").type("Q").click(ui->FlatButton1);
     save.click(kSetupSpot).click(ui->OkButton1).play(dir_ / "a", settings);
     std::string text = fileText(settings);
@@ -281,16 +282,16 @@ TEST_F(LaunchPad, AStoredValueOfTheWrongTypeLoadsNothing) {
     ASSERT_NE(text.find(good), std::string::npos) << text;
     text.replace(text.find(good), good.size(), "\"Players\"=\"two\"");
     std::ofstream(settings, std::ios::trunc) << text;
-    const Json s = Run().play(dir_ / "b", settings);
+    const Json s = ProgramRun().play(dir_ / "b", settings);
     ASSERT_EQ(s["errors"].size(), 1u);
     EXPECT_NE(s["errors"][0].get<std::string>().find("Invalid data type for 'Players'"), std::string::npos);
     EXPECT_EQ(s["controls"]["player1"], "Player 1");
 }
 
 TEST_F(LaunchPad, TrainingAndTwoGamesInOneRunWithSettingsChangedBetween) {
-    Run run;
+    ProgramRun run;
     run.click(kStartTrainingSpot).click(ui->launch).playAndLeave();
-    Json s = Run(run).play(dir_ / "a");
+    Json s = ProgramRun(run).play(dir_ / "a");
     EXPECT_EQ(s["games"], 1);
     EXPECT_EQ(s["panel"], "menu");
     EXPECT_EQ(s["lastGame"]["holeName"], "training1");
@@ -306,7 +307,7 @@ TEST_F(LaunchPad, TrainingAndTwoGamesInOneRunWithSettingsChangedBetween) {
 }
 
 TEST_F(LaunchPad, ExitShowsTheClosingScreenAndEndsTheProgram) {
-    Run run;
+    ProgramRun run;
     run.click(kExitSpot).click(ui->quitbutton).key("Space");
     const Json s = run.play(dir_);
     EXPECT_EQ(s["ended"], true);
@@ -315,7 +316,7 @@ TEST_F(LaunchPad, ExitShowsTheClosingScreenAndEndsTheProgram) {
 }
 
 TEST_F(LaunchPad, TheIntroIsOfferedOnceAndAKeyEndsIt) {
-    Run run(false);
+    ProgramRun run(false);
     run.key("Space").click(kSetupSpot);
     const Json s = run.play(dir_);
     EXPECT_EQ(s["introShown"], true);
@@ -330,7 +331,7 @@ TEST_F(LaunchPad, MissingAnimationsAndMenuSoundsAreReportedAndTheLaunchPadStillW
         if (name == "interface_loop.flc" || name == "interface.flc" || name == "menu.dxw") continue;
         fs::create_symlink(e.path(), data / name);
     }
-    Run run;
+    ProgramRun run;
     run.click(kStartGameSpot).click(ui->launch).playAndLeave();
     const Json s = run.play(dir_ / "run", std::nullopt, data.string());
     EXPECT_EQ(s["games"], 1);
@@ -340,7 +341,7 @@ TEST_F(LaunchPad, MissingAnimationsAndMenuSoundsAreReportedAndTheLaunchPadStillW
 }
 
 TEST_F(LaunchPad, TheSameRunGivesTheSameScreenshot) {
-    Run run;
+    ProgramRun run;
     run.click(kStartGameSpot).click(ui.tab(2)).line("time 5000");
     fs::create_directories(dir_);
     std::ofstream(dir_ / "shot.replay") << run.text();
