@@ -21,11 +21,11 @@ trap cleanup EXIT
 fail() { echo "real program test: $*" >&2; exit 1; }
 num() { grep -o "\"$1\":-\\?[0-9.e+-]*" "$2" | head -1 | cut -d: -f2; }
 
-# Where the ball is on screen once the view has glided to it: a headless run of the same
-# game start tells us.
+# Where the ball is on screen once the hole card has gone: a headless run of the same game
+# start tells us. The card is dismissed after the view's opening glide, as below.
 cat > "$work/probe.replay" <<'REPLAY'
 orbigolf-replay 1
-tick 2
+tick 100
 mousemove 320 400
 mousedown left 320 400
 mouseup left 320 400
