@@ -1,3 +1,4 @@
+#include "frontend/whole_screen.h"
 #include "frontend/extro.h"
 
 #include "media/dib.h"
@@ -41,12 +42,7 @@ void Textro::FormShow() {
     modalDone_ = false;
     width_ = host_.screenWidth();
     height_ = host_.screenHeight();
-    display_.setMode(width_, height_);
-    try {
-        if (!display_.initialized()) display_.initialize();
-    } catch (const platform::DisplayError& e) {
-        host_.showError(e.what());
-    }
+    coverWholeScreen(display_, host_);
     if (display_.ready()) {
         display_.fill(0);
         if (loadPicture()) {

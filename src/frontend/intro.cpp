@@ -1,3 +1,4 @@
+#include "frontend/whole_screen.h"
 #include "frontend/intro.h"
 
 #include <filesystem>
@@ -67,13 +68,7 @@ void Tintro::FormShow() {
     modalDone_ = false;
     width_ = host_.screenWidth();
     height_ = host_.screenHeight();
-    display_.setMode(width_, height_);
-    try {
-        if (!display_.initialized()) display_.initialize();
-    } catch (const platform::DisplayError& e) {
-        // Without a screen the movies still run their course and a key still ends them.
-        host_.showError(e.what());
-    }
+    coverWholeScreen(display_, host_);
     paintBlack();
 
     if (!sound_.initialized() && host_.audio() != nullptr) {

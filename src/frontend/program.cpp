@@ -88,30 +88,53 @@ int runLive(const ProgramOptions& o, const WindowBackend& backend, std::ostream&
     return 0;
 }
 
+// Where a replay is played: in memory, or in a shown window at roughly the pace it was
+// recorded, which closing the window stops.
+class ReplayWindow {
+public:
+    ReplayWindow(const ProgramOptions& o, const WindowBackend* backend) {
+        if (o.headless) return;
+        platform::WindowOptions wo;
+        wo.fullscreen = !o.windowed;
+        wo.title = kApplicationTitle;
+        shown_ = backend->createWindow(wo);
+    }
+    platform::Window& window() { return shown_ ? *shown_ : headless_; }
+    bool shown() const { return shown_ != nullptr; }
+    const platform::Surface& lastFrame() const { return headless_.lastFrame(); }
+
+    // Waits for the next frame's turn; false when the window was closed.
+    bool pace() {
+        if (!shown_) return true;
+        platform::InputEvent e;
+        while (shown_->pollEvent(e))
+            if (e.type == platform::InputEvent::Type::Close) return false;
+        next_ += std::chrono::milliseconds(16);
+        std::this_thread::sleep_until(next_);
+        return true;
+    }
+
+private:
+    platform::HeadlessWindow headless_;
+    std::unique_ptr<platform::Window> shown_;
+    std::chrono::steady_clock::time_point next_ = std::chrono::steady_clock::now();
+};
+
 // A version 1 replay: one game screen with the control values it gives.
 int runGameReplay(const ProgramOptions& o, const WindowBackend* backend, const std::vector<replay::Line>& lines,
                   std::ostream& err) {
     replay::StartValues start = replay::startValues(lines);
 
-    platform::HeadlessWindow headless;
-    std::unique_ptr<platform::Window> shown;
+    ReplayWindow place(o, backend);
     std::unique_ptr<platform::AudioOutput> audio;
-    platform::Window* window = &headless;
-    if (!o.headless) {
-        platform::WindowOptions wo;
-        wo.fullscreen = !o.windowed;
-        wo.title = kApplicationTitle;
-        shown = backend->createWindow(wo);
-        window = shown.get();
-        try {
-            if (backend->createAudio) audio = backend->createAudio();
-        } catch (const std::exception&) {
-            audio.reset();
-        }
+    try {
+        if (place.shown() && backend->createAudio) audio = backend->createAudio();
+    } catch (const std::exception&) {
+        audio.reset();
     }
     std::ofstream trace = createFile(o.trace);
 
-    TMain game(*window, audio.get(), o.dataDir, start.controls, start.seed);
+    TMain game(place.window(), audio.get(), o.dataDir, start.controls, start.seed);
     try {
         game.FormCreate();
     } catch (const platform::SoundError& e) {
@@ -120,24 +143,15 @@ int runGameReplay(const ProgramOptions& o, const WindowBackend* backend, const s
     }
     game.show();
 
-    auto started = std::chrono::steady_clock::now();
     const auto afterTick = [&](int64_t tick) {
         if (trace.is_open()) trace << replay::traceJson(game, tick) << '\n';
-        if (shown) {
-            // Played back at the pace it was recorded, roughly; closing the window stops it.
-            platform::InputEvent e;
-            while (shown->pollEvent(e))
-                if (e.type == platform::InputEvent::Type::Close) return false;
-            started += std::chrono::milliseconds(16);
-            std::this_thread::sleep_until(started);
-        }
-        return true;
+        return place.pace();
     };
     const int64_t ticks = replay::play(lines, game, start.controls, afterTick);
 
     if (o.summary) writeText(*o.summary, replay::summaryJson(game, ticks));
     if (o.screenshot) {
-        const platform::Surface& last = o.headless ? headless.lastFrame() : game.display().backBuffer();
+        const platform::Surface& last = o.headless ? place.lastFrame() : game.display().backBuffer();
         if (last.empty()) throw std::runtime_error("No picture was shown to save in " + *o.screenshot);
         platform::savePng(last, *o.screenshot);
     }
@@ -165,31 +179,12 @@ std::string programSummaryJson(ReplayHost& host, Tlaunchpad& launchpad) {
 
 // A version 2 replay: the whole program from the launch pad on.
 int runProgramReplay(const ProgramOptions& o, const WindowBackend* backend, const replay::ReplayFile& file) {
-    platform::HeadlessWindow headless;
-    std::unique_ptr<platform::Window> shown;
-    platform::Window* window = &headless;
-    if (!o.headless) {
-        platform::WindowOptions wo;
-        wo.fullscreen = !o.windowed;
-        wo.title = kApplicationTitle;
-        shown = backend->createWindow(wo);
-        window = shown.get();
-    }
+    ReplayWindow place(o, backend);
     std::ofstream trace = createFile(o.trace);
-    auto started = std::chrono::steady_clock::now();
-    const auto pace = [&] {
-        if (!shown) return true;
-        platform::InputEvent e;
-        while (shown->pollEvent(e))
-            if (e.type == platform::InputEvent::Type::Close) return false;
-        started += std::chrono::milliseconds(16);
-        std::this_thread::sleep_until(started);
-        return true;
-    };
     const auto afterTick = [&](const TMain& game, int64_t tick) {
         if (trace.is_open()) trace << replay::traceJson(game, tick) << '\n';
     };
-    ReplayHost host(*window, o.dataDir, file, pace, afterTick);
+    ReplayHost host(place.window(), o.dataDir, file, [&place] { return place.pace(); }, afterTick);
     // A replay never touches the player's own settings: without --settings they live in
     // memory for this run only.
     const std::filesystem::path settings = o.settings ? std::filesystem::path(*o.settings) : std::filesystem::path();
@@ -201,9 +196,9 @@ int runProgramReplay(const ProgramOptions& o, const WindowBackend* backend, cons
     }
     if (o.summary) writeText(*o.summary, summary);
     if (o.screenshot) {
-        const platform::Surface& last = headless.lastFrame();
-        if (!shown && last.empty()) throw std::runtime_error("No picture was shown to save in " + *o.screenshot);
-        if (!shown) platform::savePng(last, *o.screenshot);
+        const platform::Surface& last = place.lastFrame();
+        if (!place.shown() && last.empty()) throw std::runtime_error("No picture was shown to save in " + *o.screenshot);
+        if (!place.shown()) platform::savePng(last, *o.screenshot);
     }
     if (trace.is_open() && !trace) throw std::runtime_error("Cannot write file " + *o.trace);
     return 0;

@@ -52,14 +52,20 @@ void ReplayHost::advanceClock(uint64_t to, Form& form) {
     }
 }
 
+const Line* ReplayHost::nextLine() {
+    if (pos_ >= lines_.size()) {
+        finished_ = true;
+        return nullptr;
+    }
+    return &lines_[pos_++];
+}
+
 void ReplayHost::showModal(Form& form) {
     form.show();
     while (!form.modalDone() && !finished_ && !closing_) {
-        if (pos_ >= lines_.size()) {
-            finished_ = true;
-            break;
-        }
-        const Line& l = lines_[pos_++];
+        const Line* next = nextLine();
+        if (next == nullptr) break;
+        const Line& l = *next;
         switch (l.kind) {
             case Line::Kind::Seed: seed_ = l.seed; break;
             case Line::Kind::Fps: fps_ = static_cast<int>(l.n); break;
@@ -103,12 +109,15 @@ void ReplayHost::runGame(LaunchPadControls& controls) {
         }
     };
     while (!game.closed() && !finished_) {
-        if (pos_ >= lines_.size()) {
+        const Line* next = nextLine();
+        if (next == nullptr) {
+            // Without an end line the replay stops after the tick of its last tick line.
+            finished_ = false;
             runUpTo(named);
             finished_ = true;
             break;
         }
-        const Line& l = lines_[pos_++];
+        const Line& l = *next;
         switch (l.kind) {
             case Line::Kind::Seed: seed_ = l.seed; break;
             case Line::Kind::Fps: fps_ = static_cast<int>(l.n); break;

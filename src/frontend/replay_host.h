@@ -42,6 +42,8 @@ public:
 
 private:
     void advanceClock(uint64_t to, Form& form);
+    // The next line, or null (and the replay finished) at the end of the file.
+    const replay::Line* nextLine();
     [[noreturn]] void fail(const replay::Line& line, const std::string& why) const;
 
     const std::vector<replay::Line>& lines_;
