@@ -45,6 +45,9 @@ public:
     uint32_t Color = clBtnFace;  // face colour, BGR
     uint32_t FontColor = clGray; // text colour, BGR
     int TabOrder = 0;            // order among focusable siblings
+    // A top-level control kept along the form's bottom edge at the form's full width,
+    // whatever size the form takes (its own Height is kept).
+    bool AlignBottom = false;
     bool TabStop = false;        // reached by Tab; set by the focusable kinds
 
     std::function<void(Control&)> OnClick;

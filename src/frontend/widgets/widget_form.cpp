@@ -126,6 +126,12 @@ void WidgetForm::adopt(std::unique_ptr<Control> c) {
 void WidgetForm::syncRoot() const {
     root_->Width = Width;
     root_->Height = Height;
+    for (const auto& c : root_->children())
+        if (c->AlignBottom) {
+            c->Left = 0;
+            c->Top = Height - c->Height;
+            c->Width = Width;
+        }
 }
 
 Control* WidgetForm::find(const std::string& name) const { return findByName(*root_, name); }
