@@ -217,6 +217,17 @@ TEST_F(PanelsFixture, EveryPanelForReview) {
     showOnly(p.quit);
     form.handleEvent(InputEvent::keyDown(platform::vk::VK_TAB));
     review(panelShot(), "quit_focused");
+    showOnly(p.rules);
+    form.handleEvent(InputEvent::mouse(InputEvent::Type::MouseDown, MouseButton::Left, 150 + 280, 177 + 95));
+    form.handleEvent(InputEvent::mouse(InputEvent::Type::MouseDown, MouseButton::Left, 150 + 100, 177 + 120));
+    review(panelShot(), "rules_pressed");
+    form.handleEvent(InputEvent::mouse(InputEvent::Type::MouseUp, MouseButton::Left, 150 + 100, 177 + 120));
+    p.FlatButton4->Enabled = false;
+    p.minus1->Enabled = false;
+    review(panelShot(), "rules_disabled");
+    showOnly(p.start);
+    p.playerinfo->setTabIndex(2);
+    review(shot(), "launch_pad_whole");
     SUCCEED();
 }
 

@@ -67,6 +67,12 @@ TEST_F(WidgetsTest, ButtonClicksOnlyWhenReleasedOverItself) {
     move(30, 25);
     release(30, 25);
     EXPECT_EQ(clicks, 2) << "dragged off and back on";
+    // A press whose release never came is abandoned by the next press.
+    press(20, 20);
+    press(150, 150);
+    release(150, 150);
+    EXPECT_FALSE(b.pressed());
+    EXPECT_EQ(clicks, 2);
     press(20, 20, 0, MouseButton::Right);
     release(20, 20, MouseButton::Right);
     EXPECT_EQ(clicks, 2) << "the right button does not click";
@@ -282,6 +288,25 @@ TEST_F(EditTest, TypingReplacesTheSelectionAndEditsAtTheCaret) {
     key(vk::VK_LEFT);
     EXPECT_EQ(edit.caret(), 0);
     EXPECT_EQ(edit.SelLength(), 0);
+}
+
+TEST_F(EditTest, CaretBlinksWithTheClockAndStaysAfterTyping) {
+    form.idle(1000);
+    edit.SetFocus();
+    type("ab");
+    platform::Surface s(300, 200);
+    const int caretX = 10 + 3 + textWidth("ab");
+    const platform::Pixel565 black = 0;
+    form.idle(1100);
+    form.paint(s);
+    EXPECT_EQ(s.pixel(caretX, 19), black);
+    form.idle(1600);
+    EXPECT_TRUE(form.needsPaint()) << "the caret's phase changed";
+    form.paint(s);
+    EXPECT_NE(s.pixel(caretX, 19), black);
+    type("c");  // typing shows the caret at once
+    form.paint(s);
+    EXPECT_EQ(s.pixel(caretX + charWidth('c'), 19), black);
 }
 
 TEST_F(EditTest, MaxLengthAndCharacterSet) {

@@ -264,6 +264,8 @@ public:
     int SelLength() const;
     void SelectAll();
     int caret() const { return caret_; }
+    // Whether the blinking caret is in its shown phase at this time.
+    bool caretShown(uint64_t nowMs) const;
     void paint(platform::Surface& target, const platform::Rect& clip) override;
     void mouseDown(platform::MouseButton button, int x, int y, platform::ShiftState shift) override;
     void mouseMove(int x, int y, platform::ShiftState shift) override;

@@ -26,7 +26,6 @@ namespace {
 
 constexpr uint64_t kHintPauseMs = 500;
 constexpr uint64_t kHintHideMs = 2500;
-constexpr uint64_t kCaretBlinkMs = 530;
 
 Control* hitTest(Control& c, int x, int y) {
     const auto& kids = c.children();
@@ -229,6 +228,14 @@ bool WidgetForm::handleEvent(const InputEvent& event) {
             hintText_.clear();
             hintDone_ = true;
             dirty_ = true;
+            // A new left press while an earlier one is still held (its release was lost,
+            // say when the window lost the focus) ends the earlier one away from its
+            // control, so that nothing is left pressed in and nothing clicks.
+            if (capture_ != nullptr && event.button == platform::MouseButton::Left) {
+                Control* held = capture_;
+                capture_ = nullptr;
+                held->mouseUp(platform::MouseButton::Left, -1, -1, event.shift);
+            }
             if (Control* owner = overlayOwner()) {
                 Rect list;
                 owner->overlayRect(list);
@@ -327,8 +334,8 @@ void WidgetForm::idle(uint64_t nowMs) {
         hintDone_ = true;
         dirty_ = true;
     }
-    if (dynamic_cast<const Edit*>(focused_) != nullptr) {
-        const int phase = static_cast<int>((now_ / kCaretBlinkMs) % 2);
+    if (const auto* edit = dynamic_cast<const Edit*>(focused_)) {
+        const int phase = edit->caretShown(now_) ? 1 : 0;
         if (phase != caretPhase_) {
             caretPhase_ = phase;
             dirty_ = true;
