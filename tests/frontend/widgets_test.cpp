@@ -309,6 +309,23 @@ TEST_F(EditTest, CaretBlinksWithTheClockAndStaysAfterTyping) {
     EXPECT_EQ(s.pixel(caretX + charWidth('c'), 19), black);
 }
 
+TEST_F(EditTest, LongTextScrollsToKeepTheCaretInTheField) {
+    edit.SetFocus();
+    form.idle(0);
+    type("a long name that is much wider than the field");
+    platform::Surface s(300, 200);
+    form.paint(s);
+    // The caret is the one black column inside the field.
+    int caretX = -1;
+    for (int x = 0; x < 300; ++x)
+        if (s.pixel(x, 19) == 0 && s.pixel(x, 14) == 0 && s.pixel(x, 24) == 0) caretX = x;
+    EXPECT_GT(caretX, 60);
+    EXPECT_LT(caretX, 10 + 100 - 2);
+    key(vk::VK_HOME);
+    form.paint(s);
+    EXPECT_EQ(s.pixel(13, 19), 0) << "back at the start, the caret is at the field's left";
+}
+
 TEST_F(EditTest, MaxLengthAndCharacterSet) {
     edit.SetFocus();
     edit.MaxLength = 3;
@@ -341,6 +358,11 @@ TEST_F(EditTest, MousePlacesTheCaretDragsAndDoubleClickSelectsAll) {
     EXPECT_EQ(edit.caret(), 2);
     press(13 + textWidth("He"), 15, platform::ssDouble);
     EXPECT_EQ(edit.SelLength(), 5);
+    release(13 + textWidth("He"), 15);
+    click(13 + textWidth("He"), 15);
+    EXPECT_EQ(edit.SelLength(), 0);
+    form.handleEvent(InputEvent::mouse(InputEvent::Type::MouseDown, MouseButton::Left, 20, 15, 0, 2));
+    EXPECT_EQ(edit.SelLength(), 5) << "a source that only counts the clicks";
 }
 
 TEST_F(WidgetsTest, TabOrderSkipsHiddenDisabledAndUncheckedRadios) {

@@ -223,6 +223,8 @@ bool WidgetForm::handleEvent(const InputEvent& event) {
     namespace vk = platform::vk;
     switch (event.type) {
         case InputEvent::Type::MouseDown: {
+            // The second press of a double click, however the source marked it.
+            const platform::ShiftState shift = event.shift | (event.clicks >= 2 ? platform::ssDouble : 0u);
             mouseX_ = event.x;
             mouseY_ = event.y;
             hintText_.clear();
@@ -234,7 +236,7 @@ bool WidgetForm::handleEvent(const InputEvent& event) {
             if (capture_ != nullptr && event.button == platform::MouseButton::Left) {
                 Control* held = capture_;
                 capture_ = nullptr;
-                held->mouseUp(platform::MouseButton::Left, -1, -1, event.shift);
+                held->mouseUp(platform::MouseButton::Left, -1, -1, shift);
             }
             if (Control* owner = overlayOwner()) {
                 Rect list;
@@ -245,7 +247,7 @@ bool WidgetForm::handleEvent(const InputEvent& event) {
                 }
                 const Rect r = owner->screenRect();
                 capture_ = owner;
-                owner->mouseDown(event.button, event.x - r.x, event.y - r.y, event.shift);
+                owner->mouseDown(event.button, event.x - r.x, event.y - r.y, shift);
                 return true;
             }
             Control* c = controlAt(event.x, event.y);
@@ -253,7 +255,7 @@ bool WidgetForm::handleEvent(const InputEvent& event) {
             if (event.button == platform::MouseButton::Left && c->CanFocus()) setFocus(c);
             capture_ = c;
             const Rect r = c->screenRect();
-            c->mouseDown(event.button, event.x - r.x, event.y - r.y, event.shift);
+            c->mouseDown(event.button, event.x - r.x, event.y - r.y, shift);
             return true;
         }
         case InputEvent::Type::MouseMove: {
