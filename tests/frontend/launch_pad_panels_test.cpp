@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "frontend/launch_pad_panels.h"
+#include "frontend/widgets/form_font.h"
 #include "platform/screenshot.h"
 #include "platform/vk.h"
 
@@ -228,6 +229,14 @@ TEST_F(PanelsFixture, EveryPanelForReview) {
     showOnly(p.start);
     p.playerinfo->setTabIndex(2);
     review(shot(), "launch_pad_whole");
+
+    // Every character of the font, 32 to a row.
+    platform::Surface sheet(520, 7 * 16 + 4);
+    sheet.fill(platform::toRgb565(224, 216, 207));
+    for (int c = 32; c < 256; ++c)
+        widgets::drawText(sheet, 4 + (c % 32) * 16, 2 + (c / 32 - 1) * 16, std::string(1, static_cast<char>(c)),
+                          widgets::clBlack, {0, 0, 520, 200});
+    review(sheet, "font_sheet");
     SUCCEED();
 }
 
