@@ -223,6 +223,7 @@ LaunchPadPanels buildLaunchPadPanels(WidgetForm& form, const platform::Surface& 
     Label& version = form.add<Label>("copywrite");
     version.AutoSize = false;
     version.Alignment = Label::Align::Right;
+    version.AlignBottom = true;
     version.SetBounds(0, form.Height - 14, form.Width, 14);
     version.setCaption("Orbigolf Demo Version 1.1");
     p.copywrite = &version;

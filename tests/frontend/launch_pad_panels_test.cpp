@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "frontend/launch_pad_panels.h"
+#include "frontend/widgets/form_font.h"
 #include "platform/screenshot.h"
 #include "platform/vk.h"
 
@@ -121,6 +122,74 @@ TEST_F(PanelsFixture, StartPanelLooksAsDesigned) {
     expectGolden(panelShot(), "launch_pad_start");
 }
 
+TEST_F(PanelsFixture, DefaultsTheGameReads) {
+    EXPECT_EQ(p.players->Text(), "1 Player");
+    EXPECT_EQ(p.strokelimit->Text(), "9");
+    EXPECT_EQ(p.skin->Items, std::vector<std::string>{"[default interface]"});
+    EXPECT_EQ(p.skin->DropDownCount, 6);
+    EXPECT_EQ(p.name->Text(), "Player 1");
+    EXPECT_TRUE(p.pullputt->Checked());
+    EXPECT_FALSE(p.pushputt->Checked());
+    EXPECT_FALSE(p.plus1->Checked());
+    EXPECT_FALSE(p.minus1->Checked()) << "the form starts unlike the Stroke Play defaults";
+    for (widgets::CheckBox* on : {p.fastwrite, p.bgsounds, p.forceinterface}) EXPECT_TRUE(on->Checked()) << on->Name;
+    EXPECT_TRUE(p.screen640->Checked());
+    EXPECT_TRUE(p.soundon->Checked());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(p.player[i]->Text(), "Player " + std::to_string(i + 1));
+        EXPECT_EQ(form.find("player" + std::to_string(i + 1)), p.player[i]);
+        EXPECT_TRUE(p.pull[i]->Checked());
+        EXPECT_FALSE(p.easy[i]->Checked());
+        EXPECT_EQ(p.Image[i]->Picture.width(), 16);
+        EXPECT_FALSE(p.player[i]->Visible || p.pull[i]->Visible || p.easy[i]->Visible || p.Image[i]->Visible);
+    }
+    EXPECT_FALSE(p.training->Visible);
+    // The unreachable resolution still belongs to the group the settings load into.
+    EXPECT_FALSE(p.screen512->Visible);
+    EXPECT_FALSE(p.screen512->Enabled);
+    p.screen512->setChecked(true);
+    EXPECT_FALSE(p.screen640->Checked());
+    EXPECT_TRUE(p.soundon->Checked()) << "the sound buttons are another group";
+}
+
+TEST_F(PanelsFixture, VersionLineFollowsTheFormSize) {
+    form.Width = 1024;
+    form.Height = 768;
+    shot();
+    EXPECT_EQ(p.copywrite->screenRect(), (platform::Rect{0, 754, 1024, 14}));
+    EXPECT_EQ(p.copywrite->Caption, "Orbigolf Demo Version 1.1");
+}
+
+TEST_F(PanelsFixture, KeyboardWalksTheStartPanelAndEnterNeverQuits) {
+    showOnly(p.start);
+    std::vector<std::string> order;
+    for (int i = 0; i < 10; ++i) {
+        form.handleEvent(InputEvent::keyDown(platform::vk::VK_TAB));
+        order.push_back(form.focused()->Name);
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"players", "gametype", "showrules", "course", "playerinfo", "name",
+                                               "pullputt", "easytarget", "launch", "FlatButton1"}));
+    int launches = 0, cancels = 0;
+    p.launch->OnClick = [&](widgets::Control&) { ++launches; };
+    p.FlatButton1->OnClick = [&](widgets::Control&) { ++cancels; };
+    p.name->SetFocus();
+    form.handleEvent(InputEvent::keyDown(platform::vk::VK_RETURN));
+    form.handleEvent(InputEvent::keyDown(platform::vk::VK_ESCAPE));
+    EXPECT_EQ(launches, 1);
+    EXPECT_EQ(cancels, 1);
+
+    showOnly(p.quit);
+    int exits = 0, stays = 0;
+    p.quitbutton->OnClick = [&](widgets::Control&) { ++exits; };
+    p.cancelButton1->OnClick = [&](widgets::Control&) { ++stays; };
+    form.handleEvent(InputEvent::keyDown(platform::vk::VK_RETURN));
+    form.handleEvent(InputEvent::keyDown(platform::vk::VK_ESCAPE));
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(stays, 2);
+    click(150 + 189 + 30, 177 + 68 + 10);
+    EXPECT_EQ(exits, 1);
+}
+
 TEST_F(PanelsFixture, EveryPanelForReview) {
     // Not compared: written for a look when ORBIGOLF_REVIEW_DIR is set.
     for (widgets::Panel* panel : {p.mainmenu, p.start, p.rules, p.setup, p.quit}) {
@@ -149,6 +218,25 @@ TEST_F(PanelsFixture, EveryPanelForReview) {
     showOnly(p.quit);
     form.handleEvent(InputEvent::keyDown(platform::vk::VK_TAB));
     review(panelShot(), "quit_focused");
+    showOnly(p.rules);
+    form.handleEvent(InputEvent::mouse(InputEvent::Type::MouseDown, MouseButton::Left, 150 + 280, 177 + 95));
+    form.handleEvent(InputEvent::mouse(InputEvent::Type::MouseDown, MouseButton::Left, 150 + 100, 177 + 120));
+    review(panelShot(), "rules_pressed");
+    form.handleEvent(InputEvent::mouse(InputEvent::Type::MouseUp, MouseButton::Left, 150 + 100, 177 + 120));
+    p.FlatButton4->Enabled = false;
+    p.minus1->Enabled = false;
+    review(panelShot(), "rules_disabled");
+    showOnly(p.start);
+    p.playerinfo->setTabIndex(2);
+    review(shot(), "launch_pad_whole");
+
+    // Every character of the font, 32 to a row.
+    platform::Surface sheet(520, 7 * 16 + 4);
+    sheet.fill(platform::toRgb565(224, 216, 207));
+    for (int c = 32; c < 256; ++c)
+        widgets::drawText(sheet, 4 + (c % 32) * 16, 2 + (c / 32 - 1) * 16, std::string(1, static_cast<char>(c)),
+                          widgets::clBlack, {0, 0, 520, 200});
+    review(sheet, "font_sheet");
     SUCCEED();
 }
 

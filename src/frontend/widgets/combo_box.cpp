@@ -148,7 +148,7 @@ void ComboBox::paintOverlay(platform::Surface& target, const Rect& clip) {
         const int track = bar.h - 2 * kScrollWidth;
         const int n = static_cast<int>(Items.size());
         if (track > 4) {
-            const int thumbH = std::max(6, track * visibleRows() / n);
+            const int thumbH = std::min(track, std::max(6, track * visibleRows() / n));
             const int thumbY = bar.y + kScrollWidth + (track - thumbH) * topRow_ / std::max(1, n - visibleRows());
             fillRect(target, {bar.x + 1, thumbY, bar.w - 1, thumbH}, clTabGrey, clip);
             frameRect(target, {bar.x, thumbY, bar.w, thumbH}, clBorder, clip);

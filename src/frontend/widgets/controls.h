@@ -45,6 +45,9 @@ public:
     uint32_t Color = clBtnFace;  // face colour, BGR
     uint32_t FontColor = clGray; // text colour, BGR
     int TabOrder = 0;            // order among focusable siblings
+    // A top-level control kept along the form's bottom edge at the form's full width,
+    // whatever size the form takes (its own Height is kept).
+    bool AlignBottom = false;
     bool TabStop = false;        // reached by Tab; set by the focusable kinds
 
     std::function<void(Control&)> OnClick;
@@ -261,6 +264,8 @@ public:
     int SelLength() const;
     void SelectAll();
     int caret() const { return caret_; }
+    // Whether the blinking caret is in its shown phase at this time.
+    bool caretShown(uint64_t nowMs) const;
     void paint(platform::Surface& target, const platform::Rect& clip) override;
     void mouseDown(platform::MouseButton button, int x, int y, platform::ShiftState shift) override;
     void mouseMove(int x, int y, platform::ShiftState shift) override;

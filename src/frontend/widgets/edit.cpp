@@ -85,6 +85,10 @@ void Edit::deleteSelection() {
     caret_ = anchor_ = start;
 }
 
+bool Edit::caretShown(uint64_t nowMs) const {
+    return nowMs < blinkStart_ || ((nowMs - blinkStart_) / kBlinkMs) % 2 == 0;
+}
+
 void Edit::paint(platform::Surface& target, const Rect& clip) {
     const Rect r = screenRect();
     const bool enabled = enabledAll();
@@ -102,9 +106,7 @@ void Edit::paint(platform::Surface& target, const Rect& clip) {
         fillRect(target, {x0, ty, textWidth(selected), fontLineHeight()}, clHighlight, textClip);
         drawText(target, x0, ty, selected, clHighlightText, textClip);
     }
-    const uint64_t now = form() != nullptr ? form()->nowMs() : 0;
-    const bool caretOn = now < blinkStart_ || ((now - blinkStart_) / kBlinkMs) % 2 == 0;
-    if (caretOn) {
+    if (caretShown(form() != nullptr ? form()->nowMs() : 0)) {
         const int cx = tx + textWidth(text_.substr(0, static_cast<size_t>(caret_)));
         fillRect(target, {cx, ty, 1, fontLineHeight()}, clBlack, textClip);
     }

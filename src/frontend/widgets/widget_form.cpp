@@ -26,7 +26,6 @@ namespace {
 
 constexpr uint64_t kHintPauseMs = 500;
 constexpr uint64_t kHintHideMs = 2500;
-constexpr uint64_t kCaretBlinkMs = 530;
 
 Control* hitTest(Control& c, int x, int y) {
     const auto& kids = c.children();
@@ -126,6 +125,12 @@ void WidgetForm::adopt(std::unique_ptr<Control> c) {
 void WidgetForm::syncRoot() const {
     root_->Width = Width;
     root_->Height = Height;
+    for (const auto& c : root_->children())
+        if (c->AlignBottom) {
+            c->Left = 0;
+            c->Top = Height - c->Height;
+            c->Width = Width;
+        }
 }
 
 Control* WidgetForm::find(const std::string& name) const { return findByName(*root_, name); }
@@ -218,11 +223,21 @@ bool WidgetForm::handleEvent(const InputEvent& event) {
     namespace vk = platform::vk;
     switch (event.type) {
         case InputEvent::Type::MouseDown: {
+            // The second press of a double click, however the source marked it.
+            const platform::ShiftState shift = event.shift | (event.clicks >= 2 ? platform::ssDouble : 0u);
             mouseX_ = event.x;
             mouseY_ = event.y;
             hintText_.clear();
             hintDone_ = true;
             dirty_ = true;
+            // A new left press while an earlier one is still held (its release was lost,
+            // say when the window lost the focus) ends the earlier one away from its
+            // control, so that nothing is left pressed in and nothing clicks.
+            if (capture_ != nullptr && event.button == platform::MouseButton::Left) {
+                Control* held = capture_;
+                capture_ = nullptr;
+                held->mouseUp(platform::MouseButton::Left, -1, -1, shift);
+            }
             if (Control* owner = overlayOwner()) {
                 Rect list;
                 owner->overlayRect(list);
@@ -232,7 +247,7 @@ bool WidgetForm::handleEvent(const InputEvent& event) {
                 }
                 const Rect r = owner->screenRect();
                 capture_ = owner;
-                owner->mouseDown(event.button, event.x - r.x, event.y - r.y, event.shift);
+                owner->mouseDown(event.button, event.x - r.x, event.y - r.y, shift);
                 return true;
             }
             Control* c = controlAt(event.x, event.y);
@@ -240,7 +255,7 @@ bool WidgetForm::handleEvent(const InputEvent& event) {
             if (event.button == platform::MouseButton::Left && c->CanFocus()) setFocus(c);
             capture_ = c;
             const Rect r = c->screenRect();
-            c->mouseDown(event.button, event.x - r.x, event.y - r.y, event.shift);
+            c->mouseDown(event.button, event.x - r.x, event.y - r.y, shift);
             return true;
         }
         case InputEvent::Type::MouseMove: {
@@ -321,8 +336,8 @@ void WidgetForm::idle(uint64_t nowMs) {
         hintDone_ = true;
         dirty_ = true;
     }
-    if (dynamic_cast<const Edit*>(focused_) != nullptr) {
-        const int phase = static_cast<int>((now_ / kCaretBlinkMs) % 2);
+    if (const auto* edit = dynamic_cast<const Edit*>(focused_)) {
+        const int phase = edit->caretShown(now_) ? 1 : 0;
         if (phase != caretPhase_) {
             caretPhase_ = phase;
             dirty_ = true;

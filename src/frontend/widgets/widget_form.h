@@ -5,6 +5,17 @@
 // the Default / Cancel button of the focused control's panel on Enter / Escape, shows
 // hints after the pointer rests, and paints every showing control into a surface.
 //
+// Mouse: a left press focuses the control under it (when that takes focus) and holds the
+// mouse for it until the release; buttons and check boxes act on a release over themselves.
+// The event loop's Click and DblClick events are not needed and are ignored: pass every
+// event through handleEvent() all the same. The second press of a double click (ssDouble
+// or clicks 2) selects all of an Edit.
+//
+// Controls shown, hidden, enabled or disabled by code are noticed at the next event, idle
+// or paint; controlsChanged() drops the focus and the capture at once. Changing a public
+// field directly (Caption, Visible, Left, ...) does not mark the form for painting: call
+// Invalidate() or invalidate() when relying on needsPaint().
+//
 // A form with a picture of its own under the controls (the launch pad's animation) paints
 // that first, then calls paint() for the controls.
 
