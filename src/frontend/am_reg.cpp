@@ -98,15 +98,20 @@ std::string TAMReg::fullKey(const std::string& name) const {
 void TAMReg::setOpened(bool open) {
     if (open == Opened()) return;
     if (open) {
-        try {
-            store_ = std::make_unique<platform::RegistryStore>(platform::loadRegistryFile(file_));
-        } catch (const platform::RegistryError& e) {
-            throw EAMRegError(e.what());
+        if (file_.empty()) {
+            store_ = std::make_unique<platform::RegistryStore>(memory_);
+        } else {
+            try {
+                store_ = std::make_unique<platform::RegistryStore>(platform::loadRegistryFile(file_));
+            } catch (const platform::RegistryError& e) {
+                throw EAMRegError(e.what());
+            }
         }
         dirty_ = false;
         return;
     }
-    if (dirty_) {
+    if (dirty_ && file_.empty()) memory_ = *store_;
+    if (dirty_ && !file_.empty()) {
         try {
             platform::saveRegistryFile(file_, *store_);
         } catch (const platform::RegistryError& e) {
@@ -115,6 +120,17 @@ void TAMReg::setOpened(bool open) {
     }
     store_.reset();
     dirty_ = false;
+}
+
+void TAMReg::openForSaving() {
+    if (Opened()) return;
+    try {
+        setOpened(true);
+    } catch (const EAMRegError&) {
+        // A file that cannot be read is replaced by what is saved now, as the player asked.
+        store_ = std::make_unique<platform::RegistryStore>();
+        dirty_ = true;
+    }
 }
 
 const platform::RegValue* TAMReg::loadValue(const std::string& name) {

@@ -38,7 +38,8 @@ const char* rootKeyName(TRootKey root);
 
 class TAMReg {
 public:
-    // `applicationTitle` is the default Application; `storeFile` the settings file.
+    // `applicationTitle` is the default Application; `storeFile` the settings file (empty:
+    // the settings live in memory for this run only, as replays keep them).
     explicit TAMReg(std::string applicationTitle,
                     std::filesystem::path storeFile = platform::defaultSettingsFile());
     ~TAMReg();
@@ -71,6 +72,9 @@ public:
     // store stays closed); closing writes it back when anything was saved, and stays open
     // when that fails.
     void setOpened(bool open);
+    // Opens the store for a save list: a settings file that cannot be read is then
+    // replaced by what is saved, rather than keeping the player from saving at all.
+    void openForSaving();
 
     bool LoadFlag(const std::string& name);
     int32_t LoadNumber(const std::string& name);
@@ -94,6 +98,7 @@ private:
     std::string keyPath_;
     std::filesystem::path file_;
     std::unique_ptr<platform::RegistryStore> store_;
+    platform::RegistryStore memory_;  // the store itself when there is no file
     bool dirty_ = false;
 };
 

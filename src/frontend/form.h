@@ -16,6 +16,9 @@
 
 namespace orbigolf::frontend {
 
+// The application's title: the window's caption on every screen but the launch pad.
+inline constexpr const char* kApplicationTitle = "Orbigolf Demo";
+
 class Form;
 
 // What a form needs from the running program.
@@ -25,6 +28,9 @@ public:
     virtual platform::Window& window() = 0;
     // The sound output, or null (headless runs, no sound device).
     virtual platform::AudioOutput* audio() = 0;
+    // A sound device that cannot be opened: noted once, and the program goes on silently
+    // (audio() is null from then on).
+    virtual void soundUnavailable(const std::string& why) = 0;
     // The program's millisecond clock (the window's; virtual in headless replays).
     virtual uint64_t nowMs() = 0;
     // Waits `ms` milliseconds without delivering events or running timers (a busy wait
@@ -37,6 +43,8 @@ public:
     virtual std::string dataPath(const std::string& name) = 0;
     // The standard error box.
     virtual void showError(const std::string& message) = 0;
+    // A message box with its own caption and the exclamation icon.
+    virtual void messageBox(const std::string& text, const std::string& caption) = 0;
     // Shows `form` modally: form.show(), then events and timers go to it until
     // form.modalDone(); then form.hide(). Nests.
     virtual void showModal(Form& form) = 0;

@@ -75,13 +75,13 @@ struct LaunchPadPanels {
     widgets::Image* Image[4] = {};
     widgets::CheckBox* training = nullptr;  // invisible
 
-    widgets::Label* copywrite = nullptr;  // the version line along the bottom edge
+    widgets::Label* copywrite = nullptr;  // the version line along the bottom edge (follows the form's size)
 };
 
 // Builds every control on `form` with its designed geometry, captions, items, defaults,
 // tab order and Default / Cancel buttons, and returns them by name. `defaultBall` is the
 // ball picture the form keeps (for balltexture and Image1..Image4). Panels are left at
-// (0, 0) hidden; the form's width and height place the version line.
+// (0, 0) hidden; the version line keeps to the form's bottom edge at any form size.
 LaunchPadPanels buildLaunchPadPanels(widgets::WidgetForm& form, const platform::Surface& defaultBall);
 
 }  // namespace orbigolf::frontend

@@ -1,5 +1,5 @@
-// orbigolf: the game screen on the Demo Course with the launch pad's defaults, or a
-// replay of a recorded game.
+// orbigolf: the whole program (intro, launch pad, games, closing screen), or a replay of
+// a recorded run or game.
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -13,14 +13,18 @@
 int main(int argc, char** argv) {
     using orbigolf::frontend::ProgramOptions;
     ProgramOptions o;
-    CLI::App app{"Orbigolf Demo: space mini-golf. Without options the game starts full screen on the Demo Course.",
+    CLI::App app{"Orbigolf Demo: space mini-golf for one to four players. Without options the program starts "
+                 "full screen with the intro movies and the launch pad.",
                  "orbigolf"};
     app.add_flag("--windowed", o.windowed, "Play in a window instead of full screen (Alt+Enter toggles)");
     std::string data;
     app.add_option("--data", data, "Read the data files from DIR instead of the program folder")
         ->type_name("DIR")
         ->check(CLI::ExistingDirectory);
-    auto* record = app.add_option("--record", o.record, "Write a replay of the game to FILE")->type_name("FILE");
+    app.add_flag("--skip-intro", o.skipIntro, "Start at the launch pad's menu without the intro movies");
+    app.add_option("--settings", o.settings, "Keep the settings in FILE instead of the player's own settings file")
+        ->type_name("FILE");
+    auto* record = app.add_option("--record", o.record, "Write a replay of the whole run to FILE")->type_name("FILE");
     auto* replayOpt = app.add_option("--replay", o.replay, "Play back the replay FILE")->type_name("FILE");
     record->excludes(replayOpt);
     app.add_flag("--headless", o.headless, "With --replay: run as fast as possible, without window or sound")

@@ -3,26 +3,23 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <thread>
 
+#include "frontend/extro.h"
+#include "frontend/intro.h"
+#include "frontend/launch_pad.h"
+#include "frontend/live_host.h"
 #include "frontend/replay.h"
+#include "frontend/replay_host.h"
 #include "game/tmain.h"
-#include "platform/event_loop.h"
 #include "platform/headless/headless_window.h"
+#include "platform/registry_file.h"
 #include "platform/screenshot.h"
 
 namespace orbigolf::frontend {
 namespace {
-
-using platform::InputEvent;
-
-// Keys that a replay cannot name do not reach the game screen, so that every game can be
-// recorded and played back alike.
-bool reachesGame(const InputEvent& e) {
-    if (e.type != InputEvent::Type::KeyDown && e.type != InputEvent::Type::KeyUp) return true;
-    return replay::keyName(e.key).has_value();
-}
 
 void writeText(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -30,82 +27,116 @@ void writeText(const std::string& path, const std::string& text) {
     if (!out) throw std::runtime_error("Cannot write file " + path);
 }
 
-uint64_t clockSeed() { return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()); }
+std::ofstream createFile(const std::optional<std::string>& path) {
+    std::ofstream out;
+    if (path) {
+        out.open(*path, std::ios::binary | std::ios::trunc);
+        if (!out) throw std::runtime_error("Cannot create file " + *path);
+    }
+    return out;
+}
+
+// Start-up: the launch pad is created first (its creation sequence runs now), then the
+// intro and the closing screen; then the launch pad is shown and the program runs until
+// it ends.
+struct Forms {
+    Tintro intro;
+    Textro extro;
+    Tlaunchpad launchpad;
+
+    Forms(ProgramHost& host, const std::filesystem::path& settings)
+        : intro(host), extro(host), launchpad(host, intro, extro, [&host](LaunchPadControls& c) { host.runGame(c); },
+                                              settings) {}
+
+    void run(ProgramHost& host, bool skipIntro) {
+        try {
+            launchpad.FormCreate();
+        } catch (const std::exception& e) {
+            host.showError(e.what());
+        }
+        if (skipIntro) launchpad.setIntroShown(true);
+        host.showModal(launchpad);
+    }
+};
 
 int runLive(const ProgramOptions& o, const WindowBackend& backend, std::ostream& err) {
     platform::WindowOptions wo;
     wo.fullscreen = !o.windowed;
     wo.title = kApplicationTitle;
     std::unique_ptr<platform::Window> window = backend.createWindow(wo);
-    std::unique_ptr<platform::AudioOutput> audio = backend.createAudio ? backend.createAudio() : nullptr;
-
-    LaunchPadControls controls;
-    const uint64_t seed = clockSeed();
-    std::ofstream recordFile;
-    std::optional<replay::Recorder> recorder;
-    if (o.record) {
-        recordFile.open(*o.record, std::ios::binary | std::ios::trunc);
-        if (!recordFile) throw std::runtime_error("Cannot create file " + *o.record);
-        recorder.emplace(recordFile, seed, controls);
-    }
-
-    auto game = std::make_unique<TMain>(*window, audio.get(), o.dataDir, controls, seed);
-    if (recorder) game->setObserver(&*recorder);
+    std::unique_ptr<platform::AudioOutput> audio;
     try {
-        game->FormCreate();
-    } catch (const platform::SoundError& e) {
-        // No sound device: the game is played without sound rather than not at all.
+        if (backend.createAudio) audio = backend.createAudio();
+    } catch (const std::exception& e) {
         err << e.what() << " (playing without sound)\n";
-        game.reset();
-        audio.reset();
-        game = std::make_unique<TMain>(*window, nullptr, o.dataDir, controls, seed);
-        if (recorder) game->setObserver(&*recorder);
-        game->FormCreate();
     }
-    game->show();
 
-    platform::EventLoop loop(*window);
-    loop.setErrorReporter([&](const std::string& message) { window->showError(message); });
-    TMain& g = *game;
-    loop.pushHandler([&](const InputEvent& e) {
-        if (reachesGame(e)) g.handleEvent(e, true);
-    });
-    loop.addTimer(&g.timer());
-    loop.runUntil([&] { return g.closed(); });
-    loop.removeTimer(&g.timer());
+    std::ofstream recordFile = createFile(o.record);
+    int screenWidth = 640, screenHeight = 480;
+    window->screenSize(screenWidth, screenHeight);
+    std::optional<replay::Recorder> recorder;
+    if (o.record) recorder.emplace(recordFile, screenWidth, screenHeight, o.skipIntro);
+
+    LiveHost host(*window, audio.get(), o.dataDir, recorder ? &*recorder : nullptr);
+    const std::filesystem::path settings = o.settings ? std::filesystem::path(*o.settings) : platform::defaultSettingsFile();
+    {
+        Forms forms(host, settings);
+        forms.run(host, o.skipIntro);
+    }
     if (recorder) recorder->finish();
+    if (o.record && !recordFile) throw std::runtime_error("Cannot write file " + *o.record);
     return 0;
 }
 
-int runReplay(const ProgramOptions& o, const WindowBackend* backend, std::ostream& err) {
-    const std::vector<replay::Line> lines = replay::parseFile(*o.replay);
-    replay::StartValues start = replay::startValues(lines);
-
-    platform::HeadlessWindow headless;
-    // Without a screenshot to save, no presented frame is ever looked at: keep none.
-    if (!o.screenshot) headless.setKeepFrames(0);
-    std::unique_ptr<platform::Window> shown;
-    std::unique_ptr<platform::AudioOutput> audio;
-    platform::Window* window = &headless;
-    if (!o.headless) {
+// Where a replay is played: in memory, or in a shown window at roughly the pace it was
+// recorded, which closing the window stops.
+class ReplayWindow {
+public:
+    ReplayWindow(const ProgramOptions& o, const WindowBackend* backend) {
+        // Without a screenshot to save, no presented frame is ever looked at: keep none.
+        if (!o.screenshot) headless_.setKeepFrames(0);
+        if (o.headless) return;
         platform::WindowOptions wo;
         wo.fullscreen = !o.windowed;
         wo.title = kApplicationTitle;
-        shown = backend->createWindow(wo);
-        window = shown.get();
-        try {
-            if (backend->createAudio) audio = backend->createAudio();
-        } catch (const std::exception&) {
-            audio.reset();
-        }
+        shown_ = backend->createWindow(wo);
     }
-    std::ofstream trace;
-    if (o.trace) {
-        trace.open(*o.trace, std::ios::binary | std::ios::trunc);
-        if (!trace) throw std::runtime_error("Cannot create file " + *o.trace);
+    platform::Window& window() { return shown_ ? *shown_ : headless_; }
+    bool shown() const { return shown_ != nullptr; }
+    const platform::Surface& lastFrame() const { return headless_.lastFrame(); }
+
+    // Waits for the next frame's turn; false when the window was closed.
+    bool pace() {
+        if (!shown_) return true;
+        platform::InputEvent e;
+        while (shown_->pollEvent(e))
+            if (e.type == platform::InputEvent::Type::Close) return false;
+        next_ += std::chrono::milliseconds(16);
+        std::this_thread::sleep_until(next_);
+        return true;
     }
 
-    TMain game(*window, audio.get(), o.dataDir, start.controls, start.seed);
+private:
+    platform::HeadlessWindow headless_;
+    std::unique_ptr<platform::Window> shown_;
+    std::chrono::steady_clock::time_point next_ = std::chrono::steady_clock::now();
+};
+
+// A version 1 replay: one game screen with the control values it gives.
+int runGameReplay(const ProgramOptions& o, const WindowBackend* backend, const std::vector<replay::Line>& lines,
+                  std::ostream& err) {
+    replay::StartValues start = replay::startValues(lines);
+
+    ReplayWindow place(o, backend);
+    std::unique_ptr<platform::AudioOutput> audio;
+    try {
+        if (place.shown() && backend->createAudio) audio = backend->createAudio();
+    } catch (const std::exception&) {
+        audio.reset();
+    }
+    std::ofstream trace = createFile(o.trace);
+
+    TMain game(place.window(), audio.get(), o.dataDir, start.controls, start.seed);
     try {
         game.FormCreate();
     } catch (const platform::SoundError& e) {
@@ -114,26 +145,62 @@ int runReplay(const ProgramOptions& o, const WindowBackend* backend, std::ostrea
     }
     game.show();
 
-    auto started = std::chrono::steady_clock::now();
     const auto afterTick = [&](int64_t tick) {
         if (trace.is_open()) trace << replay::traceJson(game, tick) << '\n';
-        if (shown) {
-            // Played back at the pace it was recorded, roughly; closing the window stops it.
-            InputEvent e;
-            while (shown->pollEvent(e))
-                if (e.type == InputEvent::Type::Close) return false;
-            started += std::chrono::milliseconds(16);
-            std::this_thread::sleep_until(started);
-        }
-        return true;
+        return place.pace();
     };
     const int64_t ticks = replay::play(lines, game, start.controls, afterTick);
 
     if (o.summary) writeText(*o.summary, replay::summaryJson(game, ticks));
     if (o.screenshot) {
-        const platform::Surface& last = o.headless ? headless.lastFrame() : game.display().backBuffer();
+        const platform::Surface& last = o.headless ? place.lastFrame() : game.display().backBuffer();
         if (last.empty()) throw std::runtime_error("No picture was shown to save in " + *o.screenshot);
         platform::savePng(last, *o.screenshot);
+    }
+    if (trace.is_open() && !trace) throw std::runtime_error("Cannot write file " + *o.trace);
+    return 0;
+}
+
+std::string programSummaryJson(ReplayHost& host, Tlaunchpad& launchpad) {
+    using Json = nlohmann::ordered_json;
+    Json j;
+    j["version"] = 2;
+    j["ticks"] = host.ticks();
+    j["games"] = host.gamesPlayed();
+    j["ended"] = launchpad.modalDone();
+    j["panel"] = panelName(launchpad.panel());
+    j["introShown"] = launchpad.introshown();
+    Json controls = Json::object();
+    const LaunchPadControls c = launchpad.controls();
+    for (const std::string& name : LaunchPadControls::names()) controls[name] = *c.get(name);
+    j["controls"] = controls;
+    j["errors"] = host.errors();
+    j["lastGame"] = host.lastGameSummary() ? Json::parse(*host.lastGameSummary()) : Json();
+    return j.dump();
+}
+
+// A version 2 replay: the whole program from the launch pad on.
+int runProgramReplay(const ProgramOptions& o, const WindowBackend* backend, const replay::ReplayFile& file) {
+    ReplayWindow place(o, backend);
+    std::ofstream trace = createFile(o.trace);
+    const auto afterTick = [&](const TMain& game, int64_t tick) {
+        if (trace.is_open()) trace << replay::traceJson(game, tick) << '\n';
+    };
+    ReplayHost host(place.window(), o.dataDir, file, [&place] { return place.pace(); }, afterTick);
+    // A replay never touches the player's own settings: without --settings they live in
+    // memory for this run only.
+    const std::filesystem::path settings = o.settings ? std::filesystem::path(*o.settings) : std::filesystem::path();
+    std::string summary;
+    {
+        Forms forms(host, settings);
+        forms.run(host, o.skipIntro || host.skipIntro());
+        summary = programSummaryJson(host, forms.launchpad);
+    }
+    if (o.summary) writeText(*o.summary, summary);
+    if (o.screenshot) {
+        const platform::Surface& last = place.lastFrame();
+        if (!place.shown() && last.empty()) throw std::runtime_error("No picture was shown to save in " + *o.screenshot);
+        if (!place.shown()) platform::savePng(last, *o.screenshot);
     }
     if (trace.is_open() && !trace) throw std::runtime_error("Cannot write file " + *o.trace);
     return 0;
@@ -155,7 +222,9 @@ int runProgram(const ProgramOptions& o, const WindowBackend* backend, std::ostre
                 err << "orbigolf: this build has no window; use --headless\n";
                 return 2;
             }
-            return runReplay(o, backend, err);
+            const replay::ReplayFile file = replay::readReplay(*o.replay);
+            if (file.version == 1) return runGameReplay(o, backend, file.lines, err);
+            return runProgramReplay(o, backend, file);
         }
         if (backend == nullptr) {
             err << "orbigolf: this build has no window; only --replay FILE --headless runs\n";

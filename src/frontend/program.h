@@ -1,7 +1,7 @@
 #pragma once
-// The orbigolf program without its command line: a live game (optionally recorded) or a
-// replay, in a window or headless, with the summary, trace and screenshot a replay can
-// leave behind.
+// The orbigolf program without its command line: the whole program (intro, launch pad,
+// games, closing screen; optionally recorded) or a replay of it or of one game screen, in
+// a window or headless, with the summary, trace and screenshot a replay can leave behind.
 
 #include <functional>
 #include <iosfwd>
@@ -19,6 +19,8 @@ struct ProgramOptions {
     std::string dataDir;  // the program's folder unless given
     std::optional<std::string> record, replay, summary, screenshot, trace;
     bool headless = false;
+    bool skipIntro = false;                 // start at the launch pad's menu
+    std::optional<std::string> settings;    // the settings file instead of the player's own
 };
 
 // What a windowed run needs from the platform; without it only headless replays run.
@@ -26,9 +28,6 @@ struct WindowBackend {
     std::function<std::unique_ptr<platform::Window>(const platform::WindowOptions&)> createWindow;
     std::function<std::unique_ptr<platform::AudioOutput>()> createAudio;
 };
-
-// The application's title, shown on the window.
-inline constexpr const char* kApplicationTitle = "Orbigolf Demo";
 
 // Runs the program; returns the exit status. Failures are written to `err` (and shown in
 // the error box when a window is open).

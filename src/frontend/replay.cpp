@@ -1,5 +1,6 @@
 #include "frontend/replay.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <istream>
@@ -25,6 +26,15 @@ constexpr NamedKey kKeys[] = {
     {"Escape", 27}, {"Enter", 13}, {"Space", 32}, {"Home", 36}, {"End", 35},  {"PageUp", 33},   {"PageDown", 34},
     {"Up", 38},     {"Down", 40},  {"Left", 37},  {"Right", 39}, {"Tab", 9},  {"Backspace", 8},
 };
+
+// Keys only a whole-program replay names (the launch pad's text fields use them).
+constexpr NamedKey kProgramKeys[] = {{"Delete", 46}, {"Insert", 45}};
+
+struct NamedShift {
+    const char* name;
+    platform::ShiftState flag;
+};
+constexpr NamedShift kShifts[] = {{"shift", platform::ssShift}, {"ctrl", platform::ssCtrl}, {"alt", platform::ssAlt}};
 
 template <class T>
 std::optional<T> parseNumber(std::string_view text) {
@@ -85,12 +95,34 @@ public:
         return *v;
     }
 
+    // Shift words after an event's values (whole-program replays only).
+    platform::ShiftState shiftWords(int number, const std::vector<std::string_view>& w, size_t from) const {
+        platform::ShiftState shift = 0;
+        for (size_t i = from; i < w.size(); ++i) {
+            bool known = false;
+            for (const NamedShift& s : kShifts)
+                if (w[i] == s.name) {
+                    shift |= s.flag;
+                    known = true;
+                }
+            if (!known || version_ < 2)
+                fail(number, std::string(w[0]) + " takes " + std::to_string(from - 1) + " values");
+        }
+        return shift;
+    }
+
     Line parseLine(int number, std::string_view text, const std::vector<std::string_view>& w) {
         Line l;
         l.number = number;
         const std::string_view cmd = w[0];
         auto want = [&](size_t n) {
             if (w.size() != n) fail(number, std::string(cmd) + " takes " + std::to_string(n - 1) + " values");
+        };
+        auto wantAtLeast = [&](size_t n) {
+            if (w.size() < n) fail(number, std::string(cmd) + " takes " + std::to_string(n - 1) + " values");
+        };
+        auto programOnly = [&] {
+            if (version_ < 2) fail(number, "\"" + std::string(cmd) + "\" belongs to version 2 replays");
         };
         if (cmd == "seed") {
             want(2);
@@ -99,6 +131,8 @@ public:
             l.kind = Line::Kind::Seed;
             l.seed = *v;
         } else if (cmd == "control") {
+            if (version_ >= 2)
+                fail(number, "control lines belong to version 1 replays; a version 2 replay sets the controls on the launch pad");
             if (w.size() < 2) fail(number, "control takes a name and a value");
             l.kind = Line::Kind::Control;
             l.name = std::string(w[1]);
@@ -118,23 +152,56 @@ public:
             l.n = count(number, w[1], "tick number");
             if (l.kind == Line::Kind::Tick && l.n < 1) fail(number, "ticks are counted from 1");
         } else if (cmd == "keydown" || cmd == "keyup") {
-            want(2);
-            const std::optional<int> code = keyCode(w[1]);
+            wantAtLeast(2);
+            std::optional<int> code = keyCode(w[1]);
+            if (!code && version_ >= 2) code = programKeyCode(w[1]);
             if (!code) fail(number, "unknown key \"" + std::string(w[1]) + "\"");
+            const platform::ShiftState shift = shiftWords(number, w, 2);
             l.kind = Line::Kind::Event;
-            l.event = cmd == "keydown" ? InputEvent::keyDown(*code) : InputEvent::keyUp(*code);
+            l.event = cmd == "keydown" ? InputEvent::keyDown(*code, shift) : InputEvent::keyUp(*code, shift);
         } else if (cmd == "mousemove" || cmd == "click" || cmd == "dblclick") {
-            want(3);
+            wantAtLeast(3);
             l.kind = Line::Kind::Event;
             const Type type = cmd == "mousemove" ? Type::MouseMove : (cmd == "click" ? Type::Click : Type::DblClick);
-            l.event = InputEvent::mouse(type, MouseButton::Left, coordinate(number, w[1]), coordinate(number, w[2]));
+            l.event = InputEvent::mouse(type, MouseButton::Left, coordinate(number, w[1]), coordinate(number, w[2]),
+                                        shiftWords(number, w, 3));
         } else if (cmd == "mousedown" || cmd == "mouseup") {
-            want(4);
+            wantAtLeast(4);
             const std::optional<MouseButton> b = buttonOf(w[1]);
             if (!b) fail(number, "unknown mouse button \"" + std::string(w[1]) + "\"");
             l.kind = Line::Kind::Event;
             l.event = InputEvent::mouse(cmd == "mousedown" ? Type::MouseDown : Type::MouseUp, *b,
-                                        coordinate(number, w[2]), coordinate(number, w[3]));
+                                        coordinate(number, w[2]), coordinate(number, w[3]), shiftWords(number, w, 4));
+        } else if (cmd == "keypress") {
+            programOnly();
+            // One typed character: the rest of the line after the separator.
+            const size_t at = static_cast<size_t>(w[0].data() - text.data()) + w[0].size() + 1;
+            const std::string typed = at < text.size() ? std::string(text.substr(at)) : std::string();
+            if (typed.empty() || typed.size() > 4) fail(number, "keypress takes one character");
+            l.kind = Line::Kind::Event;
+            l.event = InputEvent::keyPress(typed);
+        } else if (cmd == "close") {
+            programOnly();
+            want(1);
+            l.kind = Line::Kind::Event;
+            l.event = InputEvent::close();
+        } else if (cmd == "time") {
+            programOnly();
+            want(2);
+            l.kind = Line::Kind::Time;
+            l.n = count(number, w[1], "time");
+        } else if (cmd == "screen") {
+            programOnly();
+            want(3);
+            l.kind = Line::Kind::Screen;
+            l.n = count(number, w[1], "screen width");
+            l.n2 = count(number, w[2], "screen height");
+            if (l.n < 320 || l.n > kCoordinateLimit || l.n2 < 200 || l.n2 > kCoordinateLimit)
+                fail(number, "screen size " + std::to_string(l.n) + " x " + std::to_string(l.n2) + " is not usable");
+        } else if (cmd == "skip-intro") {
+            programOnly();
+            want(1);
+            l.kind = Line::Kind::SkipIntro;
         } else {
             fail(number, "unknown line \"" + std::string(cmd) + "\"");
         }
@@ -146,7 +213,7 @@ public:
         std::string raw;
         int number = 0;
         bool header = false, started = false, ended = false;
-        int64_t lastTick = 0;
+        int64_t lastTick = 0, lastTime = 0;
         while (std::getline(in, raw)) {
             ++number;
             if (!raw.empty() && raw.back() == '\r') raw.pop_back();
@@ -154,13 +221,21 @@ public:
             if (w.empty() || w[0].front() == '#') continue;
             if (!header) {
                 if (w.size() != 2 || w[0] != "orbigolf-replay") fail(number, "not a replay (no \"orbigolf-replay 1\" line)");
-                if (w[1] != "1") fail(number, "replay version " + std::string(w[1]) + " is not supported");
+                if (w[1] != "1" && w[1] != "2") fail(number, "replay version " + std::string(w[1]) + " is not supported");
+                version_ = w[1] == "1" ? 1 : 2;
                 header = true;
                 continue;
             }
             if (ended) fail(number, "line after the end line");
             Line l = parseLine(number, raw, w);
-            if (l.kind == Line::Kind::Seed && started) fail(number, "seed after the game has started");
+            if (l.kind == Line::Kind::Seed && started && version_ == 1) fail(number, "seed after the game has started");
+            if ((l.kind == Line::Kind::Screen || l.kind == Line::Kind::SkipIntro) && started)
+                fail(number, std::string(w[0]) + " must come before the first event");
+            if (l.kind == Line::Kind::Time) {
+                if (l.n < lastTime) fail(number, "time " + std::to_string(l.n) + " goes backwards (after time " +
+                                                      std::to_string(lastTime) + ")");
+                lastTime = l.n;
+            }
             if (l.kind == Line::Kind::Tick) {
                 if (l.n < lastTick) fail(number, "tick " + std::to_string(l.n) + " goes backwards (after tick " +
                                                       std::to_string(lastTick) + ")");
@@ -171,7 +246,9 @@ public:
                                                      std::to_string(lastTick));
                 ended = true;
             }
-            if (l.kind == Line::Kind::Tick || l.kind == Line::Kind::Event || l.kind == Line::Kind::End) started = true;
+            if (l.kind == Line::Kind::Tick || l.kind == Line::Kind::Event || l.kind == Line::Kind::End ||
+                l.kind == Line::Kind::Time)
+                started = true;
             lines.push_back(std::move(l));
         }
         if (in.bad()) fail(number, "read error");
@@ -179,8 +256,11 @@ public:
         return lines;
     }
 
+    int version() const { return version_; }
+
 private:
     std::string file_;
+    int version_ = 1;
 };
 
 bool startsGame(const Line& l) { return l.kind != Line::Kind::Seed && l.kind != Line::Kind::Control && l.kind != Line::Kind::Fps; }
@@ -207,7 +287,38 @@ std::optional<std::string> keyName(int code) {
     return std::nullopt;
 }
 
-std::vector<Line> parse(std::istream& in, const std::string& fileName) { return Parser(fileName).run(in); }
+std::optional<int> programKeyCode(std::string_view name) {
+    for (const NamedKey& k : kProgramKeys)
+        if (name == k.name) return k.code;
+    return std::nullopt;
+}
+
+std::optional<std::string> programKeyName(int code) {
+    if (std::optional<std::string> name = keyName(code)) return name;
+    for (const NamedKey& k : kProgramKeys)
+        if (code == k.code) return std::string(k.name);
+    return std::nullopt;
+}
+
+ReplayFile parseReplay(std::istream& in, const std::string& fileName) {
+    Parser parser(fileName);
+    ReplayFile file;
+    file.lines = parser.run(in);
+    file.version = parser.version();
+    return file;
+}
+
+ReplayFile readReplay(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw ReplayError(path + ": cannot open the replay");
+    return parseReplay(in, path);
+}
+
+std::vector<Line> parse(std::istream& in, const std::string& fileName) {
+    ReplayFile file = parseReplay(in, fileName);
+    if (file.version != 1) throw ReplayError(fileName + ": a version 2 replay plays the whole program");
+    return std::move(file.lines);
+}
 
 std::vector<Line> parseFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -249,7 +360,10 @@ int64_t play(const std::vector<Line>& lines, TMain& game, LaunchPadControls& con
         started = true;
         if (stopped || game.closed()) break;
         switch (l.kind) {
-            case Line::Kind::Seed: break;
+            case Line::Kind::Seed:
+            case Line::Kind::Time:
+            case Line::Kind::Screen:
+            case Line::Kind::SkipIntro: break;
             case Line::Kind::Control: (void)controls.set(l.name, l.value); break;
             case Line::Kind::Fps: fps = static_cast<int>(l.n); break;
             case Line::Kind::Tick:
@@ -307,24 +421,76 @@ void Recorder::onTick(int fps) {
         lastFps_ = fps;
     }
     out_ << "tick " << ticks_ << '\n';
+    lastWritten_ = ticks_;
     for (const std::string& line : pending_) out_ << line << '\n';
     pending_.clear();
+}
+
+Recorder::Recorder(std::ostream& out, int screenWidth, int screenHeight, bool skipIntro) : out_(out) {
+    out_ << "orbigolf-replay 2\n"
+         << "screen " << screenWidth << ' ' << screenHeight << '\n';
+    if (skipIntro) out_ << "skip-intro\n";
+    out_.flush();
+}
+
+void Recorder::writePending() {
+    if (pending_.empty()) return;
+    // Events after the last tick (the ones that closed the game) arrive before the next
+    // one, which then does not run.
+    out_ << "tick " << ticks_ + 1 << '\n';
+    lastWritten_ = ticks_ + 1;
+    for (const std::string& line : pending_) out_ << line << '\n';
+    pending_.clear();
+}
+
+void Recorder::beginGame(uint64_t seed) { out_ << "seed " << seed << '\n'; }
+
+void Recorder::endGame() {
+    writePending();
+    out_.flush();
+}
+
+void Recorder::onFormEvent(const InputEvent& event, uint64_t timeMs) {
+    const std::optional<std::string> line = programEventLine(event);
+    if (!line) return;
+    if (static_cast<int64_t>(timeMs) != lastTime_) {
+        lastTime_ = static_cast<int64_t>(timeMs);
+        out_ << "time " << lastTime_ << '\n';
+    }
+    out_ << *line << '\n';
 }
 
 void Recorder::finish() {
     if (finished_) return;
     finished_ = true;
-    int64_t last = ticks_;
-    if (!pending_.empty()) {
-        // Events after the last tick (the ones that closed the game) arrive before the
-        // next one, which then does not run.
-        last = ticks_ + 1;
-        out_ << "tick " << last << '\n';
-        for (const std::string& line : pending_) out_ << line << '\n';
-        pending_.clear();
-    }
-    out_ << "end " << last << '\n';
+    writePending();
+    out_ << "end " << std::max(ticks_, lastWritten_) << '\n';
     out_.flush();
+}
+
+std::optional<std::string> programEventLine(const InputEvent& e) {
+    std::string line;
+    switch (e.type) {
+        case Type::KeyPress:
+            if (e.text.empty() || e.text.size() > 4 || e.text == "\n" || e.text == "\r") return std::nullopt;
+            return "keypress " + e.text;
+        case Type::Close: return "close";
+        case Type::KeyDown:
+        case Type::KeyUp: {
+            const std::optional<std::string> name = programKeyName(e.key);
+            if (!name) return std::nullopt;
+            line = (e.type == Type::KeyDown ? "keydown " : "keyup ") + *name;
+            break;
+        }
+        default: {
+            std::optional<std::string> plain = eventLine(e);
+            if (!plain) return std::nullopt;
+            line = std::move(*plain);
+        }
+    }
+    for (const NamedShift& s : kShifts)
+        if (e.shift & s.flag) line += std::string(" ") + s.name;
+    return line;
 }
 
 namespace {

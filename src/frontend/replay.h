@@ -33,16 +33,31 @@ std::optional<int> keyCode(std::string_view name);
 std::optional<std::string> keyName(int code);
 
 struct Line {
-    enum class Kind { Seed, Control, Fps, Tick, Event, End };
+    enum class Kind { Seed, Control, Fps, Tick, Event, End, Time, Screen, SkipIntro };
     Kind kind = Kind::Tick;
     int number = 0;           // line number in the file, from 1
     uint64_t seed = 0;
     std::string name, value;  // control
-    int64_t n = 0;            // fps, tick, end
+    int64_t n = 0;            // fps, tick, end, time; the screen's width
+    int64_t n2 = 0;           // the screen's height
     platform::InputEvent event;
 };
 
+// Keys a whole-program replay names besides those of the game screen.
+std::optional<int> programKeyCode(std::string_view name);
+std::optional<std::string> programKeyName(int code);
+
+// A replay of either version: 1 holds one game screen (with its control values), 2 the
+// whole program from the launch pad on.
+struct ReplayFile {
+    int version = 1;
+    std::vector<Line> lines;
+};
+
 // Reads and checks a whole replay; throws ReplayError("FILE:LINE: reason").
+ReplayFile parseReplay(std::istream& in, const std::string& fileName);
+ReplayFile readReplay(const std::string& path);
+// The same for version 1 replays only.
 std::vector<Line> parse(std::istream& in, const std::string& fileName);
 std::vector<Line> parseFile(const std::string& path);
 
@@ -63,20 +78,40 @@ int64_t play(const std::vector<Line>& lines, TMain& game, LaunchPadControls& con
 // per tick its frame rate (when it changed) and the events that arrived before it.
 class Recorder final : public TMainObserver {
 public:
+    // A game screen's replay: the version 1 header, the seed and every control.
     Recorder(std::ostream& out, uint64_t seed, const LaunchPadControls& controls);
+    // A whole program's replay: the version 2 header, the screen the forms cover and
+    // whether the intro was skipped from the command line.
+    Recorder(std::ostream& out, int screenWidth, int screenHeight, bool skipIntro);
+
     void onEvent(const platform::InputEvent& event) override;
     void onTick(int fps) override;
+    // Whole programs: a game screen is created with this seed / has closed (the events
+    // still waiting for a tick are written before the next tick, which does not run).
+    void beginGame(uint64_t seed);
+    void endGame();
+    // Whole programs: an event reached a form other than the game screen at `timeMs` of
+    // the program's clock.
+    void onFormEvent(const platform::InputEvent& event, uint64_t timeMs);
     // Writes the events still waiting for a tick and the end line; called once the game
-    // screen has closed.
+    // screen (or the program) has ended.
     void finish();
 
 private:
+    void writePending();
+
     std::ostream& out_;
     std::vector<std::string> pending_;
     int64_t ticks_ = 0;
     int lastFps_ = -1;
+    int64_t lastTime_ = 0;
+    int64_t lastWritten_ = 0;  // the last tick line written
     bool finished_ = false;
 };
+
+// The line of an event in a whole-program replay (more keys, typed characters, the
+// shift state, closing the window), or nothing for events the format does not hold.
+std::optional<std::string> programEventLine(const platform::InputEvent& event);
 
 // The text line of an event, or nothing for events the format does not hold.
 std::optional<std::string> eventLine(const platform::InputEvent& event);

@@ -48,6 +48,15 @@ public:
 
     // The standard error box: shows a failure that escaped an event handler.
     virtual void showError(const std::string& message) = 0;
+    // A message box with its own caption and the exclamation icon.
+    virtual void showMessage(const std::string& caption, const std::string& text) { showError(caption + ": " + text); }
+
+    // The size of the whole screen a full-screen form covers: the desktop's while the
+    // window takes the whole screen, 640 x 480 in a window.
+    virtual void screenSize(int& width, int& height) const {
+        width = 640;
+        height = 480;
+    }
 };
 
 }  // namespace orbigolf::platform

@@ -30,7 +30,10 @@ std::string refusal(const std::string& text) {
 
 TEST(ReplayFormat, RefusesWhatIsNotInTheFormatWithTheLineAndTheReason) {
     EXPECT_EQ(refusal("seed 1\n"), "bad.replay:1: not a replay (no \"orbigolf-replay 1\" line)");
-    EXPECT_EQ(refusal("orbigolf-replay 2\n"), "bad.replay:1: replay version 2 is not supported");
+    EXPECT_EQ(refusal("orbigolf-replay 3\n"), "bad.replay:1: replay version 3 is not supported");
+    EXPECT_EQ(refusal("orbigolf-replay 2\n"), "bad.replay: a version 2 replay plays the whole program");
+    EXPECT_EQ(refusal("orbigolf-replay 1\nkeypress a\n"), "bad.replay:2: \"keypress\" belongs to version 2 replays");
+    EXPECT_EQ(refusal("orbigolf-replay 1\nkeydown Tab shift\n"), "bad.replay:2: keydown takes 1 values");
     EXPECT_EQ(refusal("# c\norbigolf-replay 1\n\njump 3\n"), "bad.replay:4: unknown line \"jump\"");
     EXPECT_EQ(refusal("orbigolf-replay 1\nseed x1\n"), "bad.replay:2: bad seed \"x1\"");
     EXPECT_EQ(refusal("orbigolf-replay 1\ntick 5\ntick 4\n"), "bad.replay:3: tick 4 goes backwards (after tick 5)");

@@ -45,6 +45,9 @@ public:
     uint32_t Color = clBtnFace;  // face colour, BGR
     uint32_t FontColor = clGray; // text colour, BGR
     int TabOrder = 0;            // order among focusable siblings
+    // A top-level control kept along the form's bottom edge at the form's full width,
+    // whatever size the form takes (its own Height is kept).
+    bool AlignBottom = false;
     bool TabStop = false;        // reached by Tab; set by the focusable kinds
 
     std::function<void(Control&)> OnClick;
@@ -95,6 +98,16 @@ public:
     // A control that draws above its siblings while it is open (a dropped-down list)
     // says so here; the form sends it the mouse first.
     virtual bool overlayRect(platform::Rect& formRect) const { (void)formRect; return false; }
+    // Paints the open part named by overlayRect, after every other control.
+    virtual void paintOverlay(platform::Surface& target, const platform::Rect& clip) {
+        (void)target;
+        (void)clip;
+    }
+
+    // Enabled here and on every parent (a disabled panel disables what it holds).
+    bool enabledAll() const;
+    // The colour text is drawn in: FontColor, or the disabled grey.
+    uint32_t textColour() const;
 
     WidgetForm* form() const;
 
@@ -122,6 +135,7 @@ public:
     enum class Align { Left, Right, Center };
     Align Alignment = Align::Left;
     bool AutoSize = true;    // width and height follow the caption
+    bool WordWrap = false;
     bool Transparent = true; // draws no background
     void setCaption(const std::string& caption);
     void paint(platform::Surface& target, const platform::Rect& clip) override;
@@ -213,12 +227,23 @@ public:
     void mouseMove(int x, int y, platform::ShiftState shift) override;
     void mouseUp(platform::MouseButton button, int x, int y, platform::ShiftState shift) override;
     bool keyDown(int key, platform::ShiftState shift) override;
+    bool keyPress(const std::string& text) override;  // a letter selects the next item starting with it
     void focusChanged(bool focused) override;
     bool overlayRect(platform::Rect& formRect) const override;
+    void paintOverlay(platform::Surface& target, const platform::Rect& clip) override;
 
 private:
+    int visibleRows() const;
+    bool hasScrollBar() const;
+    platform::Rect listRect() const;  // form coordinates
+    // The item at a form point inside the list (not its scroll bar), or -1.
+    int itemAt(int fx, int fy) const;
+    void choose(int index);
+    void setHot(int index);
+
     int itemIndex_ = -1;
     bool dropped_ = false;
+    bool tracking_ = false;  // a press that opened or is inside the list is held
     int hot_ = -1;     // row under the pointer while open
     int topRow_ = 0;   // first row shown while open
 };
@@ -239,6 +264,8 @@ public:
     int SelLength() const;
     void SelectAll();
     int caret() const { return caret_; }
+    // Whether the blinking caret is in its shown phase at this time.
+    bool caretShown(uint64_t nowMs) const;
     void paint(platform::Surface& target, const platform::Rect& clip) override;
     void mouseDown(platform::MouseButton button, int x, int y, platform::ShiftState shift) override;
     void mouseMove(int x, int y, platform::ShiftState shift) override;
@@ -248,24 +275,35 @@ public:
     void focusChanged(bool focused) override;
 
 private:
+    int charIndexAt(int x) const;  // the caret position nearest a point at x
+    void deleteSelection();
+    void moveCaret(int position, bool extend);
+    void scrollToCaret();
+    void changed();
+
     std::string text_;   // Windows-1252 text, one byte per character
     int caret_ = 0;
     int anchor_ = 0;     // the other end of the selection
     bool dragging_ = false;
     int scroll_ = 0;     // first pixel of the text shown
+    uint64_t blinkStart_ = 0;  // the caret shows steadily for a moment after each change
 };
 
 // Tabs along the top; a click on a tab, or Ctrl+Tab / the arrow keys while focused,
-// changes TabIndex and raises OnChange. Children lie on the page below the tabs.
-// Unselected tabs are drawn grey.
+// changes TabIndex and raises OnChange. Children lie on the page below the tabs but are
+// placed from the tab control's own top-left corner, as the form designer stores them
+// (so a child at top 20 sits just below tabs 19 pixels high). Unselected tabs are drawn
+// grey.
 class TabControl : public Control {
 public:
     explicit TabControl(std::string name);
     std::vector<std::string> Tabs;
     std::function<void(Control&)> OnChange;
     int TabIndex() const { return tabIndex_; }
-    void setTabIndex(int index);  // raises nothing
-    int clientTop() const override;
+    void setTabIndex(int index);  // raises nothing; an index outside the tabs is ignored
+    // Height of the row of tabs, and the rectangle of one tab in the control's coordinates.
+    static int tabHeight();
+    platform::Rect tabRect(int index) const;
     void paint(platform::Surface& target, const platform::Rect& clip) override;
     void mouseDown(platform::MouseButton button, int x, int y, platform::ShiftState shift) override;
     bool keyDown(int key, platform::ShiftState shift) override;

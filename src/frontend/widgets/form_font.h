@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/frames.h"
 #include "platform/surface.h"
 
 namespace orbigolf::widgets {

@@ -5,6 +5,17 @@
 // the Default / Cancel button of the focused control's panel on Enter / Escape, shows
 // hints after the pointer rests, and paints every showing control into a surface.
 //
+// Mouse: a left press focuses the control under it (when that takes focus) and holds the
+// mouse for it until the release; buttons and check boxes act on a release over themselves.
+// The event loop's Click and DblClick events are not needed and are ignored: pass every
+// event through handleEvent() all the same. The second press of a double click (ssDouble
+// or clicks 2) selects all of an Edit.
+//
+// Controls shown, hidden, enabled or disabled by code are noticed at the next event, idle
+// or paint; controlsChanged() drops the focus and the capture at once. Changing a public
+// field directly (Caption, Visible, Left, ...) does not mark the form for painting: call
+// Invalidate() or invalidate() when relying on needsPaint().
+//
 // A form with a picture of its own under the controls (the launch pad's animation) paints
 // that first, then calls paint() for the controls.
 
@@ -49,6 +60,8 @@ public:
     bool handleEvent(const platform::InputEvent& event);
     // Time for hints and the caret, in milliseconds of the program's clock.
     void idle(uint64_t nowMs);
+    // The time last given to idle().
+    uint64_t nowMs() const { return now_; }
 
     Control* focused() const { return focused_; }
     void setFocus(Control* control);  // null clears it
@@ -68,6 +81,13 @@ public:
 
 private:
     void adopt(std::unique_ptr<Control> c);
+    void syncRoot() const;
+    void dropLostControls();
+    Control* overlayOwner() const;
+    std::vector<Control*> tabOrderList() const;
+    void moveFocus(bool forward);
+    bool pressDialogButton(bool isDefault);
+    void paintHint(platform::Surface& target, const platform::Rect& clip);
     friend class Control;
 
     std::unique_ptr<Control> root_;
@@ -78,6 +98,10 @@ private:
     uint64_t now_ = 0;
     std::string hintText_;
     int hintX_ = 0, hintY_ = 0;
+    uint64_t hintShownAt_ = 0;
+    bool hintDone_ = false;  // the hint of the current hover was shown and timed out
+    int mouseX_ = 0, mouseY_ = 0;
+    int caretPhase_ = -1;
     bool dirty_ = true;
 };
 

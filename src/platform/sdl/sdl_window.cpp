@@ -137,6 +137,24 @@ public:
         if (wasFullscreen) setFullscreen(true);
     }
 
+    void showMessage(const std::string& caption, const std::string& text) override {
+        std::cerr << caption << ": " << text << '\n';
+        const bool wasFullscreen = fullscreen_;
+        if (wasFullscreen) setFullscreen(false);
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(), window_);
+        if (wasFullscreen) setFullscreen(true);
+    }
+
+    void screenSize(int& width, int& height) const override {
+        width = 640;
+        height = 480;
+        SDL_DisplayMode mode;
+        if (fullscreen_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w >= 640 && mode.h >= 480) {
+            width = mode.w;
+            height = mode.h;
+        }
+    }
+
 private:
     void createRenderer() {
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);

@@ -1,0 +1,55 @@
+#pragma once
+// The running program as its forms see it (FormHost): the window, the sound output, the
+// data folder, the screen, and the modal shows of forms and games. Two kinds: a live
+// run takes the window's events and time (and may record them); a replay run feeds the
+// forms the lines of a whole-program replay on a clock of its own.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "frontend/form.h"
+#include "game/launch_pad_controls.h"
+#include "platform/events.h"
+
+namespace orbigolf::frontend {
+
+class ProgramHost : public FormHost {
+public:
+    ProgramHost(platform::Window& window, platform::AudioOutput* audio, std::string dataDir, int screenWidth,
+                int screenHeight);
+
+    platform::Window& window() override { return window_; }
+    platform::AudioOutput* audio() override { return audio_; }
+    void soundUnavailable(const std::string& why) override;
+    int screenWidth() override { return screenWidth_; }
+    int screenHeight() override { return screenHeight_; }
+    std::string dataPath(const std::string& name) override;
+    void showError(const std::string& message) override;
+    void messageBox(const std::string& text, const std::string& caption) override;
+
+    // Runs one game screen with the given controls, modally, and destroys it.
+    virtual void runGame(LaunchPadControls& controls) = 0;
+
+    // The window was closed: every modal run ends and the program with them.
+    bool closing() const { return closing_; }
+    int gamesPlayed() const { return games_; }
+    const std::vector<std::string>& errors() const { return errors_; }
+
+protected:
+    // Whether an event may reach a form: only those a replay can hold, so that every run
+    // can be recorded and played back alike. A Close marks the program as closing.
+    bool admit(const platform::InputEvent& event);
+
+    platform::Window& window_;
+    platform::AudioOutput* audio_;
+    std::string dataDir_;
+    int screenWidth_;
+    int screenHeight_;
+    bool closing_ = false;
+    int games_ = 0;
+    std::vector<std::string> errors_;
+};
+
+}  // namespace orbigolf::frontend
