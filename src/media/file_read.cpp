@@ -50,15 +50,21 @@ std::optional<std::string> readInto(const std::string& requested, size_t maxByte
     for (;;) {
         // The size may have changed since fstat: read until the end, within the cap.
         if (have == out.size()) {
-            if (have == maxBytes) {
-                char probe;
-                const ssize_t n = ::read(f.fd, &probe, 1);
-                if (n == 0) break;
-                if (n > 0) return "larger than " + std::to_string(maxBytes) + " bytes";
+            // Usually the end of the file. A probe into a small buffer tells it from a file
+            // that grew, so that the buffer only grows (and is copied) when it has to.
+            uint8_t probe[4096];
+            const size_t room = maxBytes - have;
+            const ssize_t n = ::read(f.fd, probe, room == 0 ? 1 : std::min(sizeof probe, room));
+            if (n == 0) break;
+            if (n < 0) {
                 if (errno == EINTR) continue;
                 return systemReason(errno);
             }
-            out.resize(std::min(maxBytes, std::max<size_t>(have * 2, 4096)));
+            if (room == 0) return "larger than " + std::to_string(maxBytes) + " bytes";
+            out.resize(std::min(maxBytes, std::max<size_t>({have * 2, have + size_t(n), 4096})));
+            std::memcpy(out.data() + have, probe, size_t(n));
+            have += size_t(n);
+            continue;
         }
         const ssize_t n = ::read(f.fd, out.data() + have, out.size() - have);
         if (n == 0) break;
