@@ -131,10 +131,13 @@ TEST_F(PanelsFixture, DefaultsTheGameReads) {
         EXPECT_FALSE(p.player[i]->Visible || p.pull[i]->Visible || p.easy[i]->Visible || p.Image[i]->Visible);
     }
     EXPECT_FALSE(p.training->Visible);
-    // The unreachable resolution still belongs to the group the settings load into.
+    // The unreachable resolution stands apart from the other three.
     EXPECT_FALSE(p.screen512->Visible);
     EXPECT_FALSE(p.screen512->Enabled);
     p.screen512->setChecked(true);
+    EXPECT_TRUE(p.screen640->Checked());
+    p.screen800->setChecked(true);
+    EXPECT_TRUE(p.screen512->Checked());
     EXPECT_FALSE(p.screen640->Checked());
     EXPECT_TRUE(p.soundon->Checked()) << "the sound buttons are another group";
 }
