@@ -152,8 +152,12 @@ void buildSetup(LaunchPadPanels& p, WidgetForm& form) {
     p.screen640 = resolution("screen640", 13, 20, 0, "640x480x16", true);
     p.screen800 = resolution("screen800", 106, 20, 1, "800x600x16", false);
     p.screen1024 = resolution("screen1024", 13, 36, 2, "1024x768x16", false);
-    // Kept with its group so that loading it unchecks the others; the user cannot reach it.
-    p.screen512 = resolution("screen512", 106, 36, 3, "512x384x16", false);
+    // The fourth resolution lies on the form itself, outside the resolution box, so it stands
+    // apart from the other three: checking it unchecks none of them. Only a stored setting
+    // reaches it.
+    p.screen512 = &form.add<RadioButton>("screen512");
+    p.screen512->Caption = "512x384x16";
+    p.screen512->GroupIndex = 1;
     p.screen512->Visible = false;
     p.screen512->Enabled = false;
     p.fastwrite = &mark<CheckBox>(res, "fastwrite", 106, 36, 4, "Fast Video Writes", true);

@@ -60,4 +60,21 @@ void savePng(const Surface& surface, const std::string& path) {
     }
 }
 
+std::vector<uint8_t> readPngRgb(const std::string& path, int& width, int& height) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    std::vector<uint8_t> rgb;
+    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return rgb;
+    image.format = PNG_FORMAT_RGB;
+    rgb.resize(PNG_IMAGE_SIZE(image));
+    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) {
+        png_image_free(&image);
+        rgb.clear();
+        return rgb;
+    }
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
+    return rgb;
+}
+
 }  // namespace orbigolf::platform

@@ -24,5 +24,8 @@ std::vector<uint8_t> toRgb24(const Surface& surface);
 std::vector<uint8_t> encodePng(const Surface& surface);
 // Writes the PNG file (replacing it); throws ScreenshotError("Cannot create file %s").
 void savePng(const Surface& surface, const std::string& path);
+// Reads a PNG file back as 8-bit RGB triples with its size (golden pictures compare
+// with it); empty when the file cannot be read.
+std::vector<uint8_t> readPngRgb(const std::string& path, int& width, int& height);
 
 }  // namespace orbigolf::platform

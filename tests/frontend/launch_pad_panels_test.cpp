@@ -3,7 +3,6 @@
 // golden; ORBIGOLF_REVIEW_DIR=dir also writes every panel (and some of its states) there.
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -40,18 +39,6 @@ platform::Surface testBall() {
     return ball;
 }
 
-std::vector<uint8_t> readPng(const std::string& path, int& w, int& h) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
-    image.format = PNG_FORMAT_RGB;
-    std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return {};
-    w = static_cast<int>(image.width);
-    h = static_cast<int>(image.height);
-    return pixels;
-}
-
 void review(const platform::Surface& s, const std::string& name) {
     if (const char* dir = std::getenv("ORBIGOLF_REVIEW_DIR")) {
         fs::create_directories(dir);
@@ -67,7 +54,7 @@ void expectGolden(const platform::Surface& s, const std::string& name) {
         return;
     }
     int w = 0, h = 0;
-    const std::vector<uint8_t> golden = readPng(path, w, h);
+    const std::vector<uint8_t> golden = platform::readPngRgb(path, w, h);
     ASSERT_FALSE(golden.empty()) << "missing golden " << path << " (run with ORBIGOLF_UPDATE_GOLDENS=1)";
     ASSERT_EQ(w, s.width());
     ASSERT_EQ(h, s.height());
@@ -144,10 +131,13 @@ TEST_F(PanelsFixture, DefaultsTheGameReads) {
         EXPECT_FALSE(p.player[i]->Visible || p.pull[i]->Visible || p.easy[i]->Visible || p.Image[i]->Visible);
     }
     EXPECT_FALSE(p.training->Visible);
-    // The unreachable resolution still belongs to the group the settings load into.
+    // The unreachable resolution stands apart from the other three.
     EXPECT_FALSE(p.screen512->Visible);
     EXPECT_FALSE(p.screen512->Enabled);
     p.screen512->setChecked(true);
+    EXPECT_TRUE(p.screen640->Checked());
+    p.screen800->setChecked(true);
+    EXPECT_TRUE(p.screen512->Checked());
     EXPECT_FALSE(p.screen640->Checked());
     EXPECT_TRUE(p.soundon->Checked()) << "the sound buttons are another group";
 }

@@ -288,6 +288,22 @@ TEST_F(LaunchPad, AStoredValueOfTheWrongTypeLoadsNothing) {
     EXPECT_EQ(s["controls"]["player1"], "Player 1");
 }
 
+TEST_F(LaunchPad, StoredNumbersOutsideTheirListKeepTheListsSelection) {
+    const fs::path settings = dir_ / "settings.reg";
+    ProgramRun save;
+    save.click(kSetupSpot).click(ui->OkButton1).play(dir_ / "a", settings);
+    std::string text = fileText(settings);
+    for (const std::string& key : {std::string("\"Players\"=dword:00000000"), std::string("\"Frame Skip\"=dword:00000000")}) {
+        ASSERT_NE(text.find(key), std::string::npos) << text;
+        text.replace(text.find(key), key.size(), key.substr(0, key.find('=')) + "=dword:00000009");
+    }
+    std::ofstream(settings, std::ios::trunc) << text;
+    const Json s = ProgramRun().play(dir_ / "b", settings);
+    EXPECT_TRUE(s["errors"].empty()) << s["errors"];
+    EXPECT_EQ(s["controls"]["players"], "0");
+    EXPECT_EQ(s["controls"]["frameskip"], "0");
+}
+
 TEST_F(LaunchPad, TrainingAndTwoGamesInOneRunWithSettingsChangedBetween) {
     ProgramRun run;
     run.click(kStartTrainingSpot).click(ui->launch).playAndLeave();

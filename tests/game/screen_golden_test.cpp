@@ -5,7 +5,6 @@
 // every screen (and one per scenery script) there for a look.
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cmath>
 #include <cstdio>
@@ -41,19 +40,6 @@ fs::path contentDir() {
     return dir != nullptr ? fs::path(dir) : fs::path(ORBIGOLF_CONTENT_DIR);
 }
 
-// The pixels of a PNG file as 8-bit RGB; empty when it cannot be read.
-std::vector<uint8_t> readPng(const std::string& path, int& w, int& h) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
-    image.format = PNG_FORMAT_RGB;
-    std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return {};
-    w = static_cast<int>(image.width);
-    h = static_cast<int>(image.height);
-    return pixels;
-}
-
 void review(const platform::Display& d, const std::string& name) {
     if (const char* dir = std::getenv("ORBIGOLF_REVIEW_DIR")) {
         fs::create_directories(dir);
@@ -69,7 +55,7 @@ void expectGolden(const platform::Display& d, const std::string& name) {
         return;
     }
     int w = 0, h = 0;
-    const std::vector<uint8_t> golden = readPng(path, w, h);
+    const std::vector<uint8_t> golden = platform::readPngRgb(path, w, h);
     ASSERT_FALSE(golden.empty()) << "missing golden " << path << " (run with ORBIGOLF_UPDATE_GOLDENS=1)";
     ASSERT_EQ(w, d.width()) << name;
     ASSERT_EQ(h, d.height()) << name;

@@ -2,7 +2,6 @@
 // writes, and how it fails.
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <sys/wait.h>
 
@@ -15,6 +14,7 @@
 
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
+#include "platform/screenshot.h"
 
 namespace orbigolf::assets {
 namespace {
@@ -149,28 +149,13 @@ TEST_F(AssetsTool, InfoTextHasOneLinePerItem) {
     EXPECT_NE(r.out.find("MaxPlayingCount 2"), std::string::npos) << r.out;
 }
 
-// Reads a PNG back as RGB triples.
-std::vector<uint8_t> readPng(const std::string& file, int& w, int& h) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    std::vector<uint8_t> rgb;
-    if (png_image_begin_read_from_file(&image, file.c_str()) == 0) return rgb;
-    image.format = PNG_FORMAT_RGB;
-    rgb.resize(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) rgb.clear();
-    w = int(image.width);
-    h = int(image.height);
-    return rgb;
-}
-
 TEST_F(AssetsTool, PngHasTheExactColours) {
     const std::string list = writePictures();
     const std::string out = path("grid.png");
     Result r = run("png '" + list + "' '" + out + "'");
     ASSERT_EQ(r.status, 0) << r.err;
     int w = 0, h = 0;
-    std::vector<uint8_t> rgb = readPng(out, w, h);
+    std::vector<uint8_t> rgb = platform::readPngRgb(out, w, h);
     ASSERT_EQ(w, 128);
     ASSERT_EQ(h, 64);
     EXPECT_EQ(rgb[3 * (10 * 128 + 7) + 0], 14);
@@ -180,14 +165,14 @@ TEST_F(AssetsTool, PngHasTheExactColours) {
     // By name, and from a bitmap file.
     r = run("png '" + list + "' '" + out + "' 'pal \"8\"'");
     ASSERT_EQ(r.status, 0) << r.err;
-    rgb = readPng(out, w, h);
+    rgb = platform::readPngRgb(out, w, h);
     EXPECT_EQ(w, 3);
     EXPECT_EQ((std::vector<uint8_t>(rgb.begin(), rgb.begin() + 6)), (std::vector<uint8_t>{0, 0, 0, 255, 255, 255}));
     const std::string bmp = path("one.bmp");
     media::writeFileBytes(bmp, media::encodeBmp24(media::makeBitmap(2, 2, media::makeRgb(1, 2, 3))));
     r = run("png '" + bmp + "' '" + out + "'");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(readPng(out, w, h), (std::vector<uint8_t>{1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3}));
+    EXPECT_EQ(platform::readPngRgb(out, w, h), (std::vector<uint8_t>{1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3}));
 
     r = run("png '" + list + "' '" + out + "' 5");
     EXPECT_EQ(r.status, 1);
