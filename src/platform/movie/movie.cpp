@@ -1,15 +1,6 @@
 #include "platform/movie/movie.h"
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/channel_layout.h>
-#include <libavutil/imgutils.h>
-#include <libavutil/log.h>
-#include <libavutil/opt.h>
-#include <libswresample/swresample.h>
-#include <libswscale/swscale.h>
-}
+#include "platform/movie/ffmpeg_library.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,12 +10,16 @@ namespace orbigolf::platform {
 
 namespace {
 
+const ffmpeg::Functions& ff() {
+    return ffmpeg::functions();
+}
+
 constexpr size_t kMaxMovieBytes = size_t{512} << 20;
 constexpr size_t kMaxSoundSamples = size_t{kMovieSoundRate} * 60 * 30;  // half an hour
 
 std::string errorText(int code) {
     char buffer[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, buffer, sizeof buffer);
+    ff().av_strerror(code, buffer, sizeof buffer);
     return buffer;
 }
 
@@ -68,50 +63,53 @@ struct Demuxed {
     int stream = -1;
 
     ~Demuxed() {
-        avcodec_free_context(&codec);
-        if (format) avformat_close_input(&format);
+        ff().avcodec_free_context(&codec);
+        if (format) ff().avformat_close_input(&format);
         if (io) {
-            av_freep(&io->buffer);
-            avio_context_free(&io);
+            ff().av_freep(&io->buffer);
+            ff().avio_context_free(&io);
         }
     }
 
     // Opens the container; returns the error text or "".
     std::string openContainer(const std::vector<uint8_t>& bytes) {
-        av_log_set_level(AV_LOG_QUIET);
+        ff().av_log_set_level(AV_LOG_QUIET);
         input.bytes = &bytes;
         constexpr int kBuffer = 32768;
-        auto* buffer = static_cast<uint8_t*>(av_malloc(kBuffer));
+        auto* buffer = static_cast<uint8_t*>(ff().av_malloc(kBuffer));
         if (!buffer) return "out of memory";
-        io = avio_alloc_context(buffer, kBuffer, 0, &input, &MemoryInput::read, nullptr, &MemoryInput::seek);
+        io = ff().avio_alloc_context(buffer, kBuffer, 0, &input, &MemoryInput::read, nullptr,
+                                     &MemoryInput::seek);
         if (!io) {
-            av_free(buffer);
+            ff().av_free(buffer);
             return "out of memory";
         }
-        format = avformat_alloc_context();
+        format = ff().avformat_alloc_context();
         if (!format) return "out of memory";
         format->pb = io;
         format->flags |= AVFMT_FLAG_CUSTOM_IO;
         // Only AVI: the intro's movie device reads nothing else.
-        const AVInputFormat* avi = av_find_input_format("avi");
-        if (const int r = avformat_open_input(&format, nullptr, avi, nullptr); r < 0) {
+        const AVInputFormat* avi = ff().av_find_input_format("avi");
+        if (const int r = ff().avformat_open_input(&format, nullptr, avi, nullptr); r < 0) {
             format = nullptr;  // freed by the failed open
             return "not an AVI file (" + errorText(r) + ")";
         }
-        if (const int r = avformat_find_stream_info(format, nullptr); r < 0) return "unreadable (" + errorText(r) + ")";
+        if (const int r = ff().avformat_find_stream_info(format, nullptr); r < 0)
+            return "unreadable (" + errorText(r) + ")";
         return "";
     }
 
     std::string openDecoder(AVMediaType type) {
         const AVCodec* decoder = nullptr;
-        stream = av_find_best_stream(format, type, -1, -1, &decoder, 0);
+        stream = ff().av_find_best_stream(format, type, -1, -1, &decoder, 0);
         if (stream < 0) return type == AVMEDIA_TYPE_VIDEO ? "it holds no pictures" : "no sound";
         if (!decoder) return "no decoder for its codec";
-        codec = avcodec_alloc_context3(decoder);
+        codec = ff().avcodec_alloc_context3(decoder);
         if (!codec) return "out of memory";
-        if (avcodec_parameters_to_context(codec, format->streams[stream]->codecpar) < 0) return "bad codec parameters";
+        if (ff().avcodec_parameters_to_context(codec, format->streams[stream]->codecpar) < 0)
+            return "bad codec parameters";
         codec->thread_count = 1;  // the same pictures on every machine
-        if (const int r = avcodec_open2(codec, decoder, nullptr); r < 0)
+        if (const int r = ff().avcodec_open2(codec, decoder, nullptr); r < 0)
             return "its codec cannot be opened (" + errorText(r) + ")";
         return "";
     }
@@ -140,9 +138,9 @@ struct Movie::Impl {
     int64_t decoded = 0;
 
     ~Impl() {
-        sws_freeContext(scaler);
-        av_frame_free(&frame);
-        av_packet_free(&packet);
+        ff().sws_freeContext(scaler);
+        ff().av_frame_free(&frame);
+        ff().av_packet_free(&packet);
     }
 
     [[noreturn]] void fail(const std::string& why) const { throw MovieError("Cannot open movie " + name + ": " + why); }
@@ -173,14 +171,14 @@ struct Movie::Impl {
             const AVCodecParameters* p = video->format->streams[i]->codecpar;
             if (p->codec_type != AVMEDIA_TYPE_AUDIO) continue;
             info.hasSound = true;
-            const AVCodecDescriptor* d = avcodec_descriptor_get(p->codec_id);
+            const AVCodecDescriptor* d = ff().avcodec_descriptor_get(p->codec_id);
             info.soundCodec = d ? d->name : "unknown";
             info.soundRate = p->sample_rate;
             info.soundChannels = p->ch_layout.nb_channels;
             break;
         }
-        packet = av_packet_alloc();
-        frame = av_frame_alloc();
+        packet = ff().av_packet_alloc();
+        frame = ff().av_frame_alloc();
         if (!packet || !frame) fail("out of memory");
     }
 
@@ -188,36 +186,37 @@ struct Movie::Impl {
         if (target.width() != info.width || target.height() != info.height) target = Surface(info.width, info.height);
         if (frame->width <= 0 || frame->height <= 0 || frame->width > kMovieMaxSide || frame->height > kMovieMaxSide)
             throw MovieError("Movie " + name + " has a damaged frame");
-        scaler = sws_getCachedContext(scaler, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
-                                      info.width, info.height, AV_PIX_FMT_RGB565, SWS_POINT | SWS_BITEXACT,
-                                      nullptr, nullptr, nullptr);
+        scaler = ff().sws_getCachedContext(scaler, frame->width, frame->height,
+                                           static_cast<AVPixelFormat>(frame->format), info.width,
+                                           info.height, AV_PIX_FMT_RGB565, SWS_POINT | SWS_BITEXACT,
+                                           nullptr, nullptr, nullptr);
         if (!scaler) throw MovieError("Movie " + name + " has frames in a format that cannot be converted");
         uint8_t* dst[4] = {reinterpret_cast<uint8_t*>(target.pixels().data()), nullptr, nullptr, nullptr};
         const int stride[4] = {info.width * 2, 0, 0, 0};
-        sws_scale(scaler, frame->data, frame->linesize, 0, frame->height, dst, stride);
+        ff().sws_scale(scaler, frame->data, frame->linesize, 0, frame->height, dst, stride);
     }
 
     bool next(Surface& target) {
         for (;;) {
-            const int r = avcodec_receive_frame(video->codec, frame);
+            const int r = ff().avcodec_receive_frame(video->codec, frame);
             if (r == 0) {
                 draw(target);
-                av_frame_unref(frame);
+                ff().av_frame_unref(frame);
                 ++decoded;
                 return true;
             }
             if (r == AVERROR_EOF || (r != AVERROR(EAGAIN) && flushing)) return false;
             if (flushing) return false;
-            if (av_read_frame(video->format, packet) < 0) {
+            if (ff().av_read_frame(video->format, packet) < 0) {
                 flushing = true;
-                avcodec_send_packet(video->codec, nullptr);
+                ff().avcodec_send_packet(video->codec, nullptr);
                 continue;
             }
             if (packet->stream_index == video->stream) {
                 // A damaged packet is left out: the picture stays as it was, as players do.
-                avcodec_send_packet(video->codec, packet);
+                ff().avcodec_send_packet(video->codec, packet);
             }
-            av_packet_unref(packet);
+            ff().av_packet_unref(packet);
         }
     }
 };
@@ -241,6 +240,11 @@ Movie Movie::open(const std::string& fileName) {
 }
 
 Movie Movie::fromBytes(std::vector<uint8_t> bytes, const std::string& name) {
+    try {
+        ff();  // the libraries are opened with the first movie
+    } catch (const MovieError& e) {
+        throw MovieError("Cannot open movie " + name + ": " + e.what());
+    }
     auto impl = std::make_unique<Impl>();
     impl->name = name;
     impl->bytes = std::move(bytes);
@@ -253,7 +257,7 @@ bool Movie::nextFrame(Surface& target) { return impl_->next(target); }
 int64_t Movie::framesDecoded() const { return impl_->decoded; }
 
 void Movie::rewind() {
-    av_packet_unref(impl_->packet);
+    ff().av_packet_unref(impl_->packet);
     impl_->openVideo();
 }
 
@@ -265,50 +269,52 @@ std::vector<int16_t> Movie::soundTrack() {
     AVCodecContext* c = sound.codec;
     if (c->sample_rate <= 0) return out;
     AVChannelLayout inLayout{};
-    if (c->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&c->ch_layout) == 0) {
-        av_channel_layout_default(&inLayout, std::max(1, c->ch_layout.nb_channels));
+    if (c->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC ||
+        ff().av_channel_layout_check(&c->ch_layout) == 0) {
+        ff().av_channel_layout_default(&inLayout, std::max(1, c->ch_layout.nb_channels));
     } else {
-        av_channel_layout_copy(&inLayout, &c->ch_layout);
+        ff().av_channel_layout_copy(&inLayout, &c->ch_layout);
     }
     AVChannelLayout mono = AV_CHANNEL_LAYOUT_MONO;
     SwrContext* swr = nullptr;
-    if (swr_alloc_set_opts2(&swr, &mono, AV_SAMPLE_FMT_S16, kMovieSoundRate, &inLayout, c->sample_fmt,
-                            c->sample_rate, 0, nullptr) < 0 ||
-        swr_init(swr) < 0) {
-        swr_free(&swr);
-        av_channel_layout_uninit(&inLayout);
+    if (ff().swr_alloc_set_opts2(&swr, &mono, AV_SAMPLE_FMT_S16, kMovieSoundRate, &inLayout,
+                                 c->sample_fmt, c->sample_rate, 0, nullptr) < 0 ||
+        ff().swr_init(swr) < 0) {
+        ff().swr_free(&swr);
+        ff().av_channel_layout_uninit(&inLayout);
         return out;
     }
-    AVPacket* packet = av_packet_alloc();
-    AVFrame* frame = av_frame_alloc();
+    AVPacket* packet = ff().av_packet_alloc();
+    AVFrame* frame = ff().av_frame_alloc();
     auto convert = [&](const uint8_t** data, int count) {
-        const int room = swr_get_out_samples(swr, count);
+        const int room = ff().swr_get_out_samples(swr, count);
         if (room <= 0 || out.size() + size_t(room) > kMaxSoundSamples) return;
         const size_t at = out.size();
         out.resize(at + size_t(room));
         uint8_t* dst = reinterpret_cast<uint8_t*>(out.data() + at);
-        const int made = swr_convert(swr, &dst, room, data, count);
+        const int made = ff().swr_convert(swr, &dst, room, data, count);
         out.resize(at + size_t(std::max(0, made)));
     };
     auto drain = [&] {
-        while (avcodec_receive_frame(c, frame) == 0) {
+        while (ff().avcodec_receive_frame(c, frame) == 0) {
             convert(const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
-            av_frame_unref(frame);
+            ff().av_frame_unref(frame);
         }
     };
-    while (packet && frame && av_read_frame(sound.format, packet) >= 0) {
-        if (packet->stream_index == sound.stream && avcodec_send_packet(c, packet) >= 0) drain();
-        av_packet_unref(packet);
+    while (packet && frame && ff().av_read_frame(sound.format, packet) >= 0) {
+        if (packet->stream_index == sound.stream && ff().avcodec_send_packet(c, packet) >= 0)
+            drain();
+        ff().av_packet_unref(packet);
     }
     if (packet && frame) {
-        avcodec_send_packet(c, nullptr);
+        ff().avcodec_send_packet(c, nullptr);
         drain();
         convert(nullptr, 0);
     }
-    av_frame_free(&frame);
-    av_packet_free(&packet);
-    swr_free(&swr);
-    av_channel_layout_uninit(&inLayout);
+    ff().av_frame_free(&frame);
+    ff().av_packet_free(&packet);
+    ff().swr_free(&swr);
+    ff().av_channel_layout_uninit(&inLayout);
     return out;
 }
 

@@ -1,8 +1,10 @@
 #include <SDL.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/sdl_library.h"
 
 namespace orbigolf::platform {
 namespace {
@@ -13,8 +15,14 @@ public:
 
     void open(TDXSound& mixer, const PcmFormat& format) override {
         close();
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            throw SoundError(std::string("Cannot start the sound system: ") + SDL_GetError());
+        try {
+            sdl::api();
+        } catch (const std::runtime_error& e) {
+            throw SoundError(std::string("Cannot start the sound system: ") + e.what());
+        }
+        if (sdl::api().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            throw SoundError(std::string("Cannot start the sound system: ") +
+                             sdl::api().SDL_GetError());
         }
         mixer_ = &mixer;
         channels_ = format.channels;
@@ -28,20 +36,20 @@ public:
         want.userdata = this;
         SDL_AudioSpec have{};
         // No changes allowed: SDL converts to whatever the hardware plays.
-        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        device_ = sdl::api().SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
         if (device_ == 0) {
-            const std::string error = SDL_GetError();
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            const std::string error = sdl::api().SDL_GetError();
+            sdl::api().SDL_QuitSubSystem(SDL_INIT_AUDIO);
             throw SoundError("Cannot open the sound device: " + error);
         }
-        SDL_PauseAudioDevice(device_, 0);
+        sdl::api().SDL_PauseAudioDevice(device_, 0);
     }
 
     void close() override {
         if (device_ == 0) return;
-        SDL_CloseAudioDevice(device_);
+        sdl::api().SDL_CloseAudioDevice(device_);
         device_ = 0;
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl::api().SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
 private:

@@ -1,11 +1,13 @@
 #include <SDL.h>
 
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 #include "platform/screen_layout.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_keys.h"
+#include "platform/sdl/sdl_library.h"
 #include "platform/vk.h"
 
 namespace orbigolf::platform {
@@ -14,41 +16,49 @@ namespace {
 class SdlWindow : public Window {
 public:
     explicit SdlWindow(const WindowOptions& options) : fullscreen_(options.fullscreen) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-            throw DisplayError(std::string("Cannot start the display: ") + SDL_GetError());
+        try {
+            sdl::api();
+        } catch (const std::runtime_error& e) {
+            throw DisplayError(std::string("Cannot start the display: ") + e.what());
+        }
+        if (sdl::api().SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+            throw DisplayError(std::string("Cannot start the display: ") +
+                               sdl::api().SDL_GetError());
         }
         const Uint32 flags = static_cast<Uint32>(SDL_WINDOW_RESIZABLE) |
                              (fullscreen_ ? static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0u);
-        window_ = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, modeWidth_,
-                                   modeHeight_, flags);
+        window_ =
+            sdl::api().SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                        SDL_WINDOWPOS_CENTERED, modeWidth_, modeHeight_, flags);
         if (!window_) {
-            const std::string error = SDL_GetError();
-            SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+            const std::string error = sdl::api().SDL_GetError();
+            sdl::api().SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
             throw DisplayError("Cannot open the window: " + error);
         }
         createRenderer();
     }
 
     ~SdlWindow() override {
-        if (texture_) SDL_DestroyTexture(texture_);
-        if (renderer_) SDL_DestroyRenderer(renderer_);
-        SDL_DestroyWindow(window_);
-        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        if (texture_) sdl::api().SDL_DestroyTexture(texture_);
+        if (renderer_) sdl::api().SDL_DestroyRenderer(renderer_);
+        sdl::api().SDL_DestroyWindow(window_);
+        sdl::api().SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     }
 
     // --- Presenter ---
 
     void beginMode(int width, int height) override {
         if (!makeTexture(width, height)) {
-            throw DisplayError("Display mode " + std::to_string(width) + "x" + std::to_string(height) +
-                               " is not supported: " + SDL_GetError());
+            throw DisplayError("Display mode " + std::to_string(width) + "x" +
+                               std::to_string(height) +
+                               " is not supported: " + sdl::api().SDL_GetError());
         }
         modeWidth_ = width;
         modeHeight_ = height;
         if (!fullscreen_) fitWindowToMode();
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-        SDL_RenderPresent(renderer_);
+        sdl::api().SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        sdl::api().SDL_RenderClear(renderer_);
+        sdl::api().SDL_RenderPresent(renderer_);
     }
 
     void endMode() override {}
@@ -63,55 +73,57 @@ public:
         // mode that mouse positions are mapped to.
         modeWidth_ = backBuffer.width();
         modeHeight_ = backBuffer.height();
-        SDL_UpdateTexture(texture_, nullptr, backBuffer.pixels().data(), backBuffer.width() * 2);
+        sdl::api().SDL_UpdateTexture(texture_, nullptr, backBuffer.pixels().data(),
+                                     backBuffer.width() * 2);
         const Rect placed = placement();
-        SDL_SetTextureScaleMode(texture_, placed.w >= textureWidth_ && placed.w % textureWidth_ == 0
-                                              ? SDL_ScaleModeNearest
-                                              : SDL_ScaleModeLinear);
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
+        sdl::api().SDL_SetTextureScaleMode(
+            texture_, placed.w >= textureWidth_ && placed.w % textureWidth_ == 0
+                          ? SDL_ScaleModeNearest
+                          : SDL_ScaleModeLinear);
+        sdl::api().SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        sdl::api().SDL_RenderClear(renderer_);
         const SDL_Rect dest{placed.x, placed.y, placed.w, placed.h};
-        SDL_RenderCopy(renderer_, texture_, nullptr, &dest);
-        SDL_RenderPresent(renderer_);
+        sdl::api().SDL_RenderCopy(renderer_, texture_, nullptr, &dest);
+        sdl::api().SDL_RenderPresent(renderer_);
     }
 
     void setVsync(bool on) override {
         if (on == vsync_) return;
         vsync_ = on;
-        SDL_RenderSetVSync(renderer_, on ? 1 : 0);
+        sdl::api().SDL_RenderSetVSync(renderer_, on ? 1 : 0);
     }
 
     // --- EventSource ---
 
     bool pollEvent(InputEvent& out) override {
         SDL_Event e;
-        while (SDL_PollEvent(&e)) {
+        while (sdl::api().SDL_PollEvent(&e)) {
             if (translate(e, out)) return true;
         }
         return false;
     }
 
-    void waitEvent(int timeoutMs) override { SDL_WaitEventTimeout(nullptr, timeoutMs); }
+    void waitEvent(int timeoutMs) override { sdl::api().SDL_WaitEventTimeout(nullptr, timeoutMs); }
 
-    uint64_t nowMs() override { return SDL_GetTicks64(); }
+    uint64_t nowMs() override { return sdl::api().SDL_GetTicks64(); }
 
     // --- Window ---
 
     void setCursorVisible(bool visible) override {
         cursorVisible_ = visible;
-        SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+        sdl::api().SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
     }
     bool cursorVisible() const override { return cursorVisible_; }
 
     void setCursorPos(int x, int y) override {
         const ModePoint p = modeToWindow(x, y, placement(), modeWidth_, modeHeight_);
         int ww = 0, wh = 0, ow = 0, oh = 0;
-        SDL_GetWindowSize(window_, &ww, &wh);
-        SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+        sdl::api().SDL_GetWindowSize(window_, &ww, &wh);
+        sdl::api().SDL_GetRendererOutputSize(renderer_, &ow, &oh);
         // Placement is in output pixels; warping takes window points.
         const int wx = ow > 0 ? static_cast<int>(static_cast<int64_t>(p.x) * ww / ow) : p.x;
         const int wy = oh > 0 ? static_cast<int>(static_cast<int64_t>(p.y) * wh / oh) : p.y;
-        SDL_WarpMouseInWindow(window_, wx, wy);
+        sdl::api().SDL_WarpMouseInWindow(window_, wx, wy);
         cursorX_ = x;
         cursorY_ = y;
     }
@@ -120,20 +132,25 @@ public:
 
     void setFullscreen(bool on) override {
         if (on == fullscreen_) return;
-        if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return;
+        if (sdl::api().SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) !=
+            0)
+            return;
         fullscreen_ = on;
         if (!on) fitWindowToMode();
     }
     bool fullscreen() const override { return fullscreen_; }
 
-    void setTitle(const std::string& title) override { SDL_SetWindowTitle(window_, title.c_str()); }
+    void setTitle(const std::string& title) override {
+        sdl::api().SDL_SetWindowTitle(window_, title.c_str());
+    }
 
     void showError(const std::string& message) override {
         std::cerr << message << '\n';
         // Full screen windows can hide the box; leave full screen while it shows.
         const bool wasFullscreen = fullscreen_;
         if (wasFullscreen) setFullscreen(false);
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", message.c_str(), window_);
+        sdl::api().SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", message.c_str(),
+                                            window_);
         if (wasFullscreen) setFullscreen(true);
     }
 
@@ -141,7 +158,8 @@ public:
         std::cerr << caption << ": " << text << '\n';
         const bool wasFullscreen = fullscreen_;
         if (wasFullscreen) setFullscreen(false);
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(), window_);
+        sdl::api().SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(),
+                                            window_);
         if (wasFullscreen) setFullscreen(true);
     }
 
@@ -149,7 +167,8 @@ public:
         width = 640;
         height = 480;
         SDL_DisplayMode mode;
-        if (fullscreen_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w >= 640 && mode.h >= 480) {
+        if (fullscreen_ && sdl::api().SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w >= 640 &&
+            mode.h >= 480) {
             width = mode.w;
             height = mode.h;
         }
@@ -157,21 +176,22 @@ public:
 
 private:
     void createRenderer() {
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-        if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+        renderer_ = sdl::api().SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+        if (!renderer_)
+            renderer_ = sdl::api().SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
         if (!renderer_) {
-            const std::string error = SDL_GetError();
-            SDL_DestroyWindow(window_);
-            SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+            const std::string error = sdl::api().SDL_GetError();
+            sdl::api().SDL_DestroyWindow(window_);
+            sdl::api().SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
             throw DisplayError("Cannot draw in the window: " + error);
         }
     }
 
     bool makeTexture(int width, int height) {
-        SDL_Texture* t =
-            SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height);
+        SDL_Texture* t = sdl::api().SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565,
+                                                      SDL_TEXTUREACCESS_STREAMING, width, height);
         if (!t) return false;
-        if (texture_) SDL_DestroyTexture(texture_);
+        if (texture_) sdl::api().SDL_DestroyTexture(texture_);
         texture_ = t;
         textureWidth_ = width;
         textureHeight_ = height;
@@ -182,25 +202,26 @@ private:
     // desktop.
     void fitWindowToMode() {
         SDL_Rect usable{0, 0, modeWidth_, modeHeight_};
-        SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable);
+        sdl::api().SDL_GetDisplayUsableBounds(sdl::api().SDL_GetWindowDisplayIndex(window_),
+                                              &usable);
         int factor = 1;
         while (modeWidth_ * (factor + 1) <= usable.w && modeHeight_ * (factor + 1) <= usable.h && factor < 8) {
             ++factor;
         }
-        SDL_SetWindowSize(window_, modeWidth_ * factor, modeHeight_ * factor);
-        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        sdl::api().SDL_SetWindowSize(window_, modeWidth_ * factor, modeHeight_ * factor);
+        sdl::api().SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
 
     Rect placement() const {
         int ow = 0, oh = 0;
-        SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+        sdl::api().SDL_GetRendererOutputSize(renderer_, &ow, &oh);
         return fitMode(ow, oh, modeWidth_, modeHeight_);
     }
 
     ModePoint toMode(int wx, int wy) const {
         int ww = 0, wh = 0, ow = 0, oh = 0;
-        SDL_GetWindowSize(window_, &ww, &wh);
-        SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+        sdl::api().SDL_GetWindowSize(window_, &ww, &wh);
+        sdl::api().SDL_GetRendererOutputSize(renderer_, &ow, &oh);
         const int px = ww > 0 ? static_cast<int>(static_cast<int64_t>(wx) * ow / ww) : wx;
         const int py = wh > 0 ? static_cast<int>(static_cast<int64_t>(wy) * oh / wh) : wy;
         return windowToMode(px, py, placement(), modeWidth_, modeHeight_);
@@ -236,7 +257,8 @@ private:
                     swallowEnterUp_ = false;
                     return false;
                 }
-                const ShiftState shift = shiftStateFromSdl(mod, SDL_GetMouseState(nullptr, nullptr));
+                const ShiftState shift =
+                    shiftStateFromSdl(mod, sdl::api().SDL_GetMouseState(nullptr, nullptr));
                 out = e.type == SDL_KEYDOWN ? InputEvent::keyDown(key, shift) : InputEvent::keyUp(key, shift);
                 return true;
             }
@@ -245,8 +267,9 @@ private:
                 const ModePoint p = toMode(e.motion.x, e.motion.y);
                 cursorX_ = p.x;
                 cursorY_ = p.y;
-                out = InputEvent::mouse(InputEvent::Type::MouseMove, MouseButton::Left, p.x, p.y,
-                                        shiftStateFromSdl(SDL_GetModState(), e.motion.state));
+                out = InputEvent::mouse(
+                    InputEvent::Type::MouseMove, MouseButton::Left, p.x, p.y,
+                    shiftStateFromSdl(sdl::api().SDL_GetModState(), e.motion.state));
                 return true;
             }
             case SDL_MOUSEBUTTONDOWN:
@@ -262,10 +285,12 @@ private:
                 // Every second press of a run of quick presses is a double click, as on
                 // Windows.
                 const int clicks = down && e.button.clicks >= 2 && e.button.clicks % 2 == 0 ? 2 : 1;
-                out = InputEvent::mouse(down ? InputEvent::Type::MouseDown : InputEvent::Type::MouseUp,
-                                        buttonOf(e.button.button), p.x, p.y,
-                                        shiftStateFromSdl(SDL_GetModState(), SDL_GetMouseState(nullptr, nullptr)),
-                                        clicks);
+                out = InputEvent::mouse(
+                    down ? InputEvent::Type::MouseDown : InputEvent::Type::MouseUp,
+                    buttonOf(e.button.button), p.x, p.y,
+                    shiftStateFromSdl(sdl::api().SDL_GetModState(),
+                                      sdl::api().SDL_GetMouseState(nullptr, nullptr)),
+                    clicks);
                 return true;
             }
             default: return false;
