@@ -106,6 +106,10 @@ DibHeader readDibHeader(ByteView dib);
 // 24 bits per pixel, bottom-up rows, 40-byte header.
 Bytes encodeDib24(const Bitmap& bitmap);
 Bytes encodeBmp24(const Bitmap& bitmap);
+// 16 bits per pixel as 5-6-5 bit fields, bottom-up rows, 40-byte header and three masks:
+// each colour as platform::toRgb565 converts it, so a picture the display shows in 16-bit
+// colour loses nothing and loads without conversion.
+Bytes encodeDib565(const Bitmap& bitmap);
 // 8 bits per pixel: palette (at most 256 colours) and one index per pixel, rows top to
 // bottom. Throws std::invalid_argument on an index outside the palette or a size mismatch.
 Bytes encodeDib8(int32_t width, int32_t height, const std::vector<Rgb>& palette,

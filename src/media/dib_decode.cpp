@@ -217,6 +217,19 @@ void decodePlain(ByteView b, size_t at, const Layout& l, const std::vector<Pixel
             });
             break;
         case 16:
+            if constexpr (std::is_same_v<Pixel, platform::Pixel565> &&
+                          std::endian::native == std::endian::little) {
+                // Rows already in the display's 5-6-5 form are copied as they stand.
+                if (masks[0] == 0xF800 && masks[1] == 0x07E0 && masks[2] == 0x001F) {
+                    for (int32_t y = 0; y < hgt; ++y) {
+                        const int32_t srcRow = h.topDown ? y : hgt - 1 - y;
+                        std::memcpy(out + size_t(y) * size_t(w),
+                                    data + at + size_t(rowBytes) * size_t(srcRow),
+                                    size_t(w) * sizeof(Pixel));
+                    }
+                    break;
+                }
+            }
             rows([&](const uint8_t* row, int32_t x) {
                 const uint32_t px = uint32_t(row[2 * x]) | uint32_t(row[2 * x + 1]) << 8;
                 return colour(red(px), green(px), blue(px));

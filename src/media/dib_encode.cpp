@@ -1,4 +1,5 @@
-// DIB and BMP writing: 24-bit and 8-bit bottom-up rows with a 40-byte info header.
+// DIB and BMP writing: 24-bit, 16-bit (5-6-5 bit fields) and 8-bit bottom-up rows with a
+// 40-byte info header.
 
 #include <stdexcept>
 
@@ -11,21 +12,23 @@ using platform::putU16;
 using platform::putU32;
 
 namespace {
+constexpr uint32_t kBitFields = 3;
+
 void checkSize(int32_t width, int32_t height) {
     if (width < 0 || height < 0 || width > kMaxDibSide || height > kMaxDibSide) {
         throw std::invalid_argument("bitmap size out of range");
     }
 }
 
-Bytes infoHeader(int32_t width, int32_t height, uint16_t bpp, uint32_t imageSize,
-                 uint32_t colours) {
+Bytes infoHeader(int32_t width, int32_t height, uint16_t bpp, uint32_t imageSize, uint32_t colours,
+                 uint32_t compression = 0) {
     Bytes out;
     putU32(out, 40);
     putU32(out, uint32_t(width));
     putU32(out, uint32_t(height));
     putU16(out, 1);
     putU16(out, bpp);
-    putU32(out, 0);  // plain rows
+    putU32(out, compression);  // 0 plain rows, 3 plain rows with colour masks
     putU32(out, imageSize);
     putU32(out, 2835);  // 72 dots per inch
     putU32(out, 2835);
@@ -51,6 +54,29 @@ Bytes encodeDib24(const Bitmap& bitmap) {
             out.push_back(blueOf(c));
             out.push_back(greenOf(c));
             out.push_back(redOf(c));
+        }
+        out.resize(start + rowBytes, 0);
+    }
+    return out;
+}
+
+Bytes encodeDib565(const Bitmap& bitmap) {
+    checkSize(bitmap.width, bitmap.height);
+    if (bitmap.pixels.size() != size_t(bitmap.width) * size_t(bitmap.height)) {
+        throw std::invalid_argument("bitmap pixel count does not match its size");
+    }
+    const size_t rowBytes = (size_t(bitmap.width) * 2 + 3) / 4 * 4;
+    Bytes out = infoHeader(bitmap.width, bitmap.height, 16,
+                           uint32_t(rowBytes * size_t(bitmap.height)), 0, kBitFields);
+    putU32(out, 0xF800);  // red, green, blue masks
+    putU32(out, 0x07E0);
+    putU32(out, 0x001F);
+    out.reserve(out.size() + rowBytes * size_t(bitmap.height));
+    for (int32_t y = bitmap.height - 1; y >= 0; --y) {
+        const size_t start = out.size();
+        for (int32_t x = 0; x < bitmap.width; ++x) {
+            const Rgb c = bitmap.pixel(x, y);
+            putU16(out, platform::toRgb565(redOf(c), greenOf(c), blueOf(c)));
         }
         out.resize(start + rowBytes, 0);
     }

@@ -118,6 +118,12 @@ void PictureListItem::setDib(const Bitmap& picture) {
     bitmap = decodeDib(pictureData);
 }
 
+void PictureListItem::setDib565(const Bitmap& picture) {
+    pictureClass = "TDIB";
+    pictureData = encodeDib565(picture);
+    bitmap = decodeDib(pictureData);
+}
+
 void PictureListItem::setDib8(int32_t width, int32_t height, const std::vector<Rgb>& palette,
                               const std::vector<uint8_t>& indices) {
     pictureClass = "TDIB";

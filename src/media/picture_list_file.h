@@ -48,7 +48,8 @@ struct PictureListItem {
     // writes pictureClass and pictureData). Empty for "", "TIcon", "TMetafile".
     Bitmap bitmap;
 
-    void setDib(const Bitmap& picture);  // 24-bit "TDIB"
+    void setDib(const Bitmap& picture);     // 24-bit "TDIB"
+    void setDib565(const Bitmap& picture);  // 16-bit 5-6-5 "TDIB"
     void setDib8(int32_t width, int32_t height, const std::vector<Rgb>& palette,
                  const std::vector<uint8_t>& indices);  // 8-bit "TDIB"
     void setBmpFile(const Bytes& bmpFile);              // "TBitmap"; decodes it (may throw)

@@ -45,6 +45,27 @@ TEST(Dib, EncodersRoundTrip) {
     EXPECT_TRUE(none.empty());
 }
 
+TEST(Dib, SixteenBitPicturesHoldTheDisplayColoursExactly) {
+    // 5 pixels: rows of 10 bytes padded to 12; bottom-up rows.
+    const Bitmap b = sample(5, 3);
+    const Bytes dib = encodeDib565(b);
+    const platform::Surface direct = decodeDibSurface(dib);  // rows copied as they stand
+    const Bitmap wide = decodeDib(dib);                      // through 8-bit channels
+    EXPECT_EQ(wide.bitsPerPixel, 16);
+    ASSERT_EQ(direct.width(), 5);
+    ASSERT_EQ(direct.height(), 3);
+    for (int32_t y = 0; y < 3; ++y) {
+        for (int32_t x = 0; x < 5; ++x) {
+            const Rgb c = b.pixel(x, y);
+            const platform::Pixel565 expected = platform::toRgb565(redOf(c), greenOf(c), blueOf(c));
+            EXPECT_EQ(direct.pixel(x, y), expected) << x << "," << y;
+            const Rgb w = wide.pixel(x, y);
+            EXPECT_EQ(platform::toRgb565(redOf(w), greenOf(w), blueOf(w)), expected)
+                << x << "," << y;
+        }
+    }
+}
+
 TEST(Dib, PalettisedDepthsAndCoreHeader) {
     // 1 bit, 9 wide (two bytes a row, padded to four), bottom-up.
     ByteBuilder one = infoHeader(9, 2, 1);

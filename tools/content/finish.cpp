@@ -91,7 +91,7 @@ void storePicture(media::PictureListItem& item, const media::Bitmap& bitmap) {
     if (palettise(bitmap, palette, indices))
         item.setDib8(bitmap.width, bitmap.height, palette, indices);
     else
-        item.setDib(bitmap);
+        item.setDib565(bitmap);
 }
 
 media::Bytes encodeBmpFile(const media::Bitmap& bitmap) {

@@ -34,9 +34,11 @@ int nearestLevel(uint8_t value, int bits);
 media::Bitmap finishCanvas(const Canvas& canvas, const FinishOptions& options = {});
 
 // Stores the bitmap in the item: 8 bits per pixel (sorted palette) when it has at most
-// 256 colours, 24 bits otherwise.
+// 256 colours, 16 bits (5-6-5) otherwise: the game draws every list picture in 16-bit
+// colour, so the list holds what it shows, a third smaller and without conversion.
 void storePicture(media::PictureListItem& item, const media::Bitmap& bitmap);
-// The same choice for a stand-alone ".bmp" file.
+// The same choice for a stand-alone ".bmp" file, with 24 bits for the many-coloured ones
+// (stand-alone pictures are also read as 24-bit colours, such as the ball textures).
 media::Bytes encodeBmpFile(const media::Bitmap& bitmap);
 
 // Places frames side by side into one picture of columns x rows cells.

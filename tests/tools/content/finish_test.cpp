@@ -72,7 +72,7 @@ TEST(Finish, PartlyCoveredPixelsBlendIntoTheMatte) {
     EXPECT_NEAR(media::blueOf(b.pixel(0, 0)), 127, 8);
 }
 
-TEST(Finish, FewColoursAreStoredWithEightBitsManyWithTwentyFour) {
+TEST(Finish, FewColoursAreStoredWithEightBitsManyWithSixteen) {
     media::Bitmap few = media::makeBitmap(20, 20, media::makeRgb(8, 8, 8));
     few.pixel(3, 3) = media::makeRgb(255, 0, 0);
     media::PictureListItem item;
@@ -82,8 +82,15 @@ TEST(Finish, FewColoursAreStoredWithEightBitsManyWithTwentyFour) {
     media::Bitmap many = media::makeBitmap(20, 20);
     for (int i = 0; i < 400; ++i) many.pixels[static_cast<size_t>(i)] = static_cast<media::Rgb>(i * 97);
     storePicture(item, many);
-    EXPECT_EQ(item.bitmap.bitsPerPixel, 24);
-    EXPECT_EQ(item.bitmap.pixels, many.pixels);
+    EXPECT_EQ(item.bitmap.bitsPerPixel, 16);
+    // The game shows exactly what it showed of the 24-bit colours.
+    const platform::Surface shown = media::decodeDibSurface(item.pictureData);
+    for (int i = 0; i < 400; ++i) {
+        const media::Rgb c = many.pixels[static_cast<size_t>(i)];
+        ASSERT_EQ(shown.pixel(i % 20, i / 20),
+                  platform::toRgb565(media::redOf(c), media::greenOf(c), media::blueOf(c)))
+            << i;
+    }
 }
 
 TEST(Finish, TiledFramesLandInTheirCells) {
