@@ -12,10 +12,15 @@
 #include <system_error>
 
 #include "media/file_lookup.h"
+#include "platform/mapped_file.h"
 
 namespace orbigolf::media {
 
 namespace {
+
+// Files from this size on are mapped rather than read (smaller ones cost less to copy than
+// to map).
+constexpr size_t kMapFilesFrom = size_t{64} << 10;
 
 std::string systemReason(int error) {
     if (error == ENOENT || error == ENOTDIR) return "no such file or folder";
@@ -30,13 +35,13 @@ struct Fd {
     }
 };
 
-// The file's bytes into `out`, or the reason it cannot be read.
-template <typename Buffer>
-std::optional<std::string> readInto(const std::string& requested, size_t maxBytes, Buffer& out) {
+// Opens the file for reading and gives its size, or the reason it cannot be read.
+std::optional<std::string> openRegular(const std::string& requested, size_t maxBytes, Fd& f,
+                                       size_t& size) {
     const std::string fileName = resolveFileName(requested);
     // Opened without waiting, so that a FIFO with no writer cannot block; what was opened is
     // then checked (not the name, which could change in between).
-    Fd f{::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    f.fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (f.fd < 0) return systemReason(errno);
     struct stat st {};
     if (::fstat(f.fd, &st) != 0) return systemReason(errno);
@@ -45,7 +50,14 @@ std::optional<std::string> readInto(const std::string& requested, size_t maxByte
     if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
         return "larger than " + std::to_string(maxBytes) + " bytes";
     }
-    out.resize(static_cast<size_t>(st.st_size));
+    size = static_cast<size_t>(st.st_size);
+    return std::nullopt;
+}
+
+// The rest of the open file's bytes into `out`, which starts at the size fstat gave, or
+// the reason they cannot be read.
+template <typename Buffer>
+std::optional<std::string> readOpened(const Fd& f, size_t maxBytes, Buffer& out) {
     size_t have = 0;
     for (;;) {
         // The size may have changed since fstat: read until the end, within the cap.
@@ -76,6 +88,16 @@ std::optional<std::string> readInto(const std::string& requested, size_t maxByte
     }
     out.resize(have);
     return std::nullopt;
+}
+
+// The file's bytes into `out`, or the reason it cannot be read.
+template <typename Buffer>
+std::optional<std::string> readInto(const std::string& requested, size_t maxBytes, Buffer& out) {
+    Fd f;
+    size_t size = 0;
+    if (auto why = openRegular(requested, maxBytes, f, size)) return why;
+    out.resize(size);
+    return readOpened(f, maxBytes, out);
 }
 
 // Bytes whose growth neither clears the new part nor gives back what it had: the buffer
@@ -122,11 +144,25 @@ Bytes readFileBytes(const std::string& fileName, size_t maxBytes) {
 
 void withFileBytes(const std::string& fileName, const std::function<void(ByteView)>& use,
                    size_t maxBytes) {
+    Fd f;
+    size_t size = 0;
+    if (auto why = openRegular(fileName, maxBytes, f, size))
+        throw FileError(cannotOpen(fileName), std::move(*why));
+    // Big files are parsed where the system holds them, without a copy.
+    if (size >= kMapFilesFrom) {
+        try {
+            if (platform::withMappedFile(f.fd, size, use)) return;
+        } catch (const platform::FileChangedError& e) {
+            throw FileError(cannotOpen(fileName), e.what());
+        }
+    }
     thread_local ReuseBuffer kept;
     thread_local bool inUse = false;
     ReuseBuffer own;
     ReuseBuffer& buffer = inUse ? own : kept;
-    if (auto why = readInto(fileName, maxBytes, buffer)) throw FileError(cannotOpen(fileName), std::move(*why));
+    buffer.resize(size);
+    if (auto why = readOpened(f, maxBytes, buffer))
+        throw FileError(cannotOpen(fileName), std::move(*why));
     struct Release {
         bool& flag;
         bool was;

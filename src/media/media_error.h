@@ -55,10 +55,12 @@ private:
 // The whole file; throws FileError("Cannot open file <name>") with the reason.
 Bytes readFileBytes(const std::string& fileName, size_t maxBytes = kMaxFileBytes);
 
-// Reads the whole file as readFileBytes does (same errors) into a buffer that the calling
-// thread keeps for its next such read, and calls use(bytes), which may throw; the bytes are
-// valid during the call only. Loading big files one after another then neither allocates
-// nor clears memory each time. A read started from inside use() gets a buffer of its own.
+// Reads the whole file as readFileBytes does (same errors) and calls use(bytes), which may
+// throw; the bytes are valid during the call only. Big files are mapped (a file that another
+// program shortens meanwhile gives FileError with the reason "the file changed while it was
+// read"); the others go into a buffer that the calling thread keeps for its next such read,
+// so that loading files one after another neither allocates nor clears memory each time. A
+// read started from inside use() gets a buffer of its own.
 void withFileBytes(const std::string& fileName, const std::function<void(ByteView)>& use,
                    size_t maxBytes = kMaxFileBytes);
 

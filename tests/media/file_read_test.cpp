@@ -120,12 +120,50 @@ TEST_F(FileRead, ReadingIntoTheKeptBufferGivesEachFileWhole) {
     // A read from inside another gets its own buffer; the outer bytes stay as they were.
     withFileBytes(path("big"), [&](ByteView outer) {
         EXPECT_EQ(bytesOf(path("small")), (Bytes{9, 8, 7}));
+        EXPECT_EQ(bytesOf(path("big")), big);
         EXPECT_TRUE(std::equal(outer.begin(), outer.end(), big.begin(), big.end()));
     });
     // What the caller throws goes on, and the buffer serves the next read.
     EXPECT_EQ(test::errorOf([&] { withFileBytes(path("small"), [](ByteView) { throw MediaError("stop"); }); }),
               "stop");
     EXPECT_EQ(bytesOf(path("big")), big);
+}
+
+TEST_F(FileRead, ABigFileShortenedWhileItIsReadIsReportedInsteadOfStoppingTheProgram) {
+    const Bytes big(size_t{1} << 20, 0x5A);
+    writeFileBytes(path("big"), big);
+    const std::string error = test::errorOf([&] {
+        try {
+            withFileBytes(path("big"), [&](ByteView b) {
+                ASSERT_EQ(::truncate(path("big").c_str(), 4096), 0);
+                EXPECT_EQ(b.front(), 0x5A);
+                EXPECT_EQ(b.back(), 0);  // the lost part reads as zeros
+            });
+        } catch (const FileError& e) {
+            throw MediaError(e.describe());
+        }
+    });
+    EXPECT_EQ(error, "Cannot open file " + path("big") + ": the file changed while it was read");
+
+    // What the caller makes of the zeros gives way to the same report.
+    writeFileBytes(path("big"), big);
+    const std::string damaged = test::errorOf([&] {
+        try {
+            withFileBytes(path("big"), [&](ByteView b) {
+                ASSERT_EQ(::truncate(path("big").c_str(), 0), 0);
+                if (b.back() == 0) throw MediaError("DIB is invalid");
+            });
+        } catch (const FileError& e) {
+            throw MediaError(e.reason());
+        }
+    });
+    EXPECT_EQ(damaged, "the file changed while it was read");
+
+    // The next reads are whole again.
+    writeFileBytes(path("big"), big);
+    Bytes got;
+    withFileBytes(path("big"), [&](ByteView b) { got.assign(b.begin(), b.end()); });
+    EXPECT_EQ(got, big);
 }
 
 TEST_F(FileRead, WritingReplacesTheFileWhole) {
