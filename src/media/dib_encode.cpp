@@ -20,6 +20,15 @@ void checkSize(int32_t width, int32_t height) {
     }
 }
 
+// Checks the bitmap's size and pixel count; the bytes of one stored row (padded to four).
+size_t checkedRowBytes(const Bitmap& bitmap, size_t bytesPerPixel) {
+    checkSize(bitmap.width, bitmap.height);
+    if (bitmap.pixels.size() != size_t(bitmap.width) * size_t(bitmap.height)) {
+        throw std::invalid_argument("bitmap pixel count does not match its size");
+    }
+    return (size_t(bitmap.width) * bytesPerPixel + 3) / 4 * 4;
+}
+
 Bytes infoHeader(int32_t width, int32_t height, uint16_t bpp, uint32_t imageSize, uint32_t colours,
                  uint32_t compression = 0) {
     Bytes out;
@@ -39,11 +48,7 @@ Bytes infoHeader(int32_t width, int32_t height, uint16_t bpp, uint32_t imageSize
 }  // namespace
 
 Bytes encodeDib24(const Bitmap& bitmap) {
-    checkSize(bitmap.width, bitmap.height);
-    if (bitmap.pixels.size() != size_t(bitmap.width) * size_t(bitmap.height)) {
-        throw std::invalid_argument("bitmap pixel count does not match its size");
-    }
-    const size_t rowBytes = (size_t(bitmap.width) * 3 + 3) / 4 * 4;
+    const size_t rowBytes = checkedRowBytes(bitmap, 3);
     Bytes out = infoHeader(bitmap.width, bitmap.height, 24,
                            uint32_t(rowBytes * size_t(bitmap.height)), 0);
     out.reserve(out.size() + rowBytes * size_t(bitmap.height));
@@ -61,11 +66,7 @@ Bytes encodeDib24(const Bitmap& bitmap) {
 }
 
 Bytes encodeDib565(const Bitmap& bitmap) {
-    checkSize(bitmap.width, bitmap.height);
-    if (bitmap.pixels.size() != size_t(bitmap.width) * size_t(bitmap.height)) {
-        throw std::invalid_argument("bitmap pixel count does not match its size");
-    }
-    const size_t rowBytes = (size_t(bitmap.width) * 2 + 3) / 4 * 4;
+    const size_t rowBytes = checkedRowBytes(bitmap, 2);
     Bytes out = infoHeader(bitmap.width, bitmap.height, 16,
                            uint32_t(rowBytes * size_t(bitmap.height)), 0, kBitFields);
     putU32(out, 0xF800);  // red, green, blue masks

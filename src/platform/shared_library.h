@@ -5,6 +5,7 @@
 // headless replay of a hole.
 
 #include <map>
+#include <mutex>
 #include <string>
 
 namespace orbigolf::platform {
@@ -23,5 +24,20 @@ class SharedLibraries {
   private:
     std::map<std::string, void*> handles_;
 };
+
+// The table `load` makes (a library's functions, looked up by name), made by the first call
+// and kept for every later one. A load that throws is tried again by the next call.
+template <typename Table, Table (*load)()>
+const Table& loadedOnce() {
+    static std::mutex mutex;
+    static Table table;
+    static bool ready = false;
+    const std::lock_guard lock(mutex);
+    if (!ready) {
+        table = load();
+        ready = true;
+    }
+    return table;
+}
 
 }  // namespace orbigolf::platform

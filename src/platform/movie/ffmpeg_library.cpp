@@ -1,6 +1,5 @@
 #include "platform/movie/ffmpeg_library.h"
 
-#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -36,19 +35,11 @@ Functions load() {
 }  // namespace
 
 const Functions& functions() {
-    static std::mutex mutex;
-    static Functions loaded;
-    static bool ready = false;
-    const std::lock_guard lock(mutex);
-    if (!ready) {
-        try {
-            loaded = load();
-        } catch (const std::runtime_error& e) {
-            throw MovieError(std::string("the movie libraries cannot be used: ") + e.what());
-        }
-        ready = true;
+    try {
+        return loadedOnce<Functions, &load>();
+    } catch (const std::runtime_error& e) {
+        throw MovieError(std::string("the movie libraries cannot be used: ") + e.what());
     }
-    return loaded;
 }
 
 }  // namespace orbigolf::platform::ffmpeg

@@ -1,6 +1,5 @@
 #include "platform/sdl/sdl_library.h"
 
-#include <mutex>
 #include <string>
 
 #include "platform/shared_library.h"
@@ -27,15 +26,7 @@ Functions load() {
 }  // namespace
 
 const Functions& api() {
-    static std::mutex mutex;
-    static Functions loaded;
-    static bool ready = false;
-    const std::lock_guard lock(mutex);
-    if (!ready) {
-        loaded = load();
-        ready = true;
-    }
-    return loaded;
+    return loadedOnce<Functions, &load>();
 }
 
 }  // namespace orbigolf::platform::sdl
