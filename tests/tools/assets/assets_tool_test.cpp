@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,50 +14,15 @@
 #include "media/picture_list_file.h"
 #include "media/sound_list_file.h"
 #include "platform/screenshot.h"
+#include "assets_tool_run.h"
 
 namespace orbigolf::assets {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class AssetsTool : public ::testing::Test {
+class AssetsTool : public AssetsToolRun {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("orbigolf_assets_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    // The tool with a time limit, so that a hang fails the test instead of blocking it.
-    Result run(const std::string& args) const {
-        const std::string out = path("stdout.txt");
-        const std::string err = path("stderr.txt");
-        const std::string cmd = "timeout 20 '" ORBIGOLF_ASSETS_EXE "' " + args + " >'" + out + "' 2>'" + err + "'";
-        const int raw = std::system(cmd.c_str());
-        Result r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(out);
-        r.err = slurp(err);
-        return r;
-    }
-
     std::string writePictures() const {
         media::PictureListFile list;
         media::PictureListItem& a = list.items.emplace_back();
@@ -98,8 +62,6 @@ protected:
         media::saveSoundListFile(p, list);
         return p;
     }
-
-    fs::path dir_;
 };
 
 TEST_F(AssetsTool, InfoJsonForEveryKind) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,43 +12,14 @@
 #include "media/component_stream.h"
 #include "media/hot_image.h"
 #include "platform/movie/movie_writer.h"
+#include "assets_tool_run.h"
 
 namespace orbigolf::assets {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class MovieAndFormAssets : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("orbigolf_mh_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    Result run(const std::string& args) const {
-        const std::string cmd = "timeout 60 '" ORBIGOLF_ASSETS_EXE "' " + args + " >'" + path("out.txt") + "' 2>'" +
-                                path("err.txt") + "'";
-        const int raw = std::system(cmd.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(path("out.txt")), slurp(path("err.txt"))};
-    }
-    fs::path dir_;
-};
+using MovieAndFormAssets = AssetsToolRun;
 
 TEST_F(MovieAndFormAssets, MoviesInfoPngAndExport) {
     platform::MovieWriterOptions o;
