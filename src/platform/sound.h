@@ -39,9 +39,12 @@ public:
 // Whether the mixer plays sound data in this format: 8-bit unsigned or 16-bit signed,
 // 1 or 2 channels, 100 to 1000000 Hz. Readers of sound files refuse anything else up front,
 // so that a sound fails when it is loaded rather than when it is first played.
+inline constexpr int kMixerMinRate = 100;  // samples a second
+inline constexpr int kMixerMaxRate = 1000000;
 constexpr bool mixerPlays(const PcmFormat& f) {
-    return (f.channels == 1 || f.channels == 2) && (f.bitsPerSample == 8 || f.bitsPerSample == 16) &&
-           f.samplesPerSec >= 100 && f.samplesPerSec <= 1000000;
+    return (f.channels == 1 || f.channels == 2) &&
+           (f.bitsPerSample == 8 || f.bitsPerSample == 16) && f.samplesPerSec >= kMixerMinRate &&
+           f.samplesPerSec <= kMixerMaxRate;
 }
 
 // Volume limits, in hundredths of a decibel.

@@ -161,5 +161,33 @@ TEST(MovieWriter, WritesTheSameBytesEveryTimeAndReadsBack) {
     fs::remove_all(dir);
 }
 
+TEST(Movie, ASoundTrackAtAnImpossibleRateIsLeftOut) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("orbigolf-movie-rate-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    MovieWriterOptions o;
+    o.width = 16;
+    o.height = 16;
+    o.frameCount = 3;
+    o.sound.assign(22050, 1000);
+    writeMovie((dir / "m.avi").string(), o, [](int, Surface&) {});
+    std::vector<uint8_t> bytes = fileBytes(dir / "m.avi");
+    fs::remove_all(dir);
+    // The sound stream's format: PCM, one channel, 22050 samples a second; the rate becomes
+    // about 755 million.
+    const uint8_t pcm[8] = {0x01, 0x00, 0x01, 0x00, 0x22, 0x56, 0x00, 0x00};
+    const auto at = std::search(bytes.begin(), bytes.end(), pcm, pcm + 8);
+    ASSERT_NE(at, bytes.end());
+    const uint8_t rate[4] = {0x22, 0x1F, 0x00, 0x2D};
+    std::copy(rate, rate + 4, at + 4);
+
+    // The mixer could not play it: the track is left out and the pictures still play.
+    Movie m = Movie::fromBytes(bytes, "rate.avi");
+    EXPECT_FALSE(m.info().hasSound);
+    EXPECT_TRUE(m.soundTrack().empty());
+    Surface s;
+    EXPECT_TRUE(m.nextFrame(s));
+}
+
 }  // namespace
 }  // namespace orbigolf::platform

@@ -1,6 +1,7 @@
 #include "platform/movie/movie.h"
 
 #include "platform/movie/ffmpeg_library.h"
+#include "platform/sound.h"
 
 #include <algorithm>
 #include <cstring>
@@ -170,6 +171,9 @@ struct Movie::Impl {
         for (unsigned i = 0; i < video->format->nb_streams; ++i) {
             const AVCodecParameters* p = video->format->streams[i]->codecpar;
             if (p->codec_type != AVMEDIA_TYPE_AUDIO) continue;
+            // A track at a rate the mixer cannot play is left out (converting one at an
+            // absurd rate would also keep the resampler busy for minutes).
+            if (p->sample_rate < kMixerMinRate || p->sample_rate > kMixerMaxRate) break;
             info.hasSound = true;
             const AVCodecDescriptor* d = ff().avcodec_descriptor_get(p->codec_id);
             info.soundCodec = d ? d->name : "unknown";
