@@ -126,8 +126,8 @@ TEST_F(ExtroTest, MissingOrDamagedPictureIsReportedAndAButtonStillEnds) {
 
 // The content set's own closing picture.
 TEST_F(ExtroTest, ContentSetPictureOnTheLargestScreen) {
-    const fs::path content = testing::builtContentDir();
-    ASSERT_TRUE(testing::haveFiles(content, {kClosingPictureName}));
+    const fs::path content = orbigolf::testing::builtContentDir();
+    ASSERT_TRUE(orbigolf::testing::haveFiles(content, {kClosingPictureName}));
     host.dataDir = content;
     host.width = 1024;
     host.height = 768;

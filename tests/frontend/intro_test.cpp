@@ -252,8 +252,8 @@ TEST_F(IntroTest, MovieLargerThanTheScreenIsCentredAndClipped) {
 
 // The content set's own movies.
 TEST_F(IntroTest, ContentSetMoviesPlayToTheEnd) {
-    const fs::path content = testing::builtContentDir();
-    ASSERT_TRUE(testing::haveFiles(content, {kLogoMovieName, kIntroMovieName}));
+    const fs::path content = orbigolf::testing::builtContentDir();
+    ASSERT_TRUE(orbigolf::testing::haveFiles(content, {kLogoMovieName, kIntroMovieName}));
     host.dataDir = content;
     host.width = 800;
     host.height = 600;
