@@ -470,7 +470,13 @@ void Tlaunchpad::launchClick() {
 
     host_.window().setTitle(kApplicationTitle);
     LaunchPadControls chosen = controls();
-    runGame_(chosen);
+    // A game that cannot start (a data file missing, a display mode refused) is reported
+    // here, once, and the launch pad comes back as after any game.
+    try {
+        runGame_(chosen);
+    } catch (const std::exception& e) {
+        report(e.what());
+    }
 
     FormShow();
     if (terminated_) return;

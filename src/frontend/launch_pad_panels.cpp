@@ -17,7 +17,6 @@ using namespace widgets;
 namespace {
 
 constexpr int kPanelWidth = 379, kPanelHeight = 141;
-constexpr int kCaptionLeft = 17;  // check and radio captions start after their mark
 
 template <class Parent>
 Panel& panel(Parent& parent, const char* name, int width, int height) {
@@ -55,11 +54,12 @@ FlatButton& button(Control& parent, const char* name, int left, int top, int wid
     return b;
 }
 
-// Check boxes and radio buttons placed by their corner are as wide as their caption.
+// Check boxes and radio buttons placed by their corner are as wide as their caption and
+// the focus frame's last column.
 template <class T>
 T& mark(Control& parent, const char* name, int left, int top, int tabOrder, const std::string& caption, bool checked) {
     T& c = parent.add<T>(name);
-    c.SetBounds(left, top, kCaptionLeft + textWidth(caption) + 4, 17);
+    c.SetBounds(left, top, kMarkCaptionLeft + textWidth(caption) + 1, 17);
     c.Caption = caption;
     c.TabOrder = tabOrder;
     c.setChecked(checked);
@@ -126,7 +126,7 @@ void buildRules(LaunchPadPanels& p, WidgetForm& form) {
     p.strokelimit = &combo(r, "strokelimit", 272, 6, 37, 22, 4, {"9", "8", "7", "6"});
     p.plus1 = &r.add<CheckBox>("plus1");
     p.plus1->SetBounds(272, 33, 89, 48);
-    p.plus1->Caption = "Bonus Stroke on Collison (limit 1)";
+    p.plus1->Caption = "Bonus Stroke on Collision (limit 1)";
     p.plus1->WordWrap = true;
     p.plus1->TabOrder = 5;
     p.minus1 = &r.add<CheckBox>("minus1");

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <thread>
 
+#include "frontend/data_folder.h"
 #include "frontend/extro.h"
 #include "frontend/intro.h"
 #include "frontend/launch_pad.h"
@@ -206,6 +207,14 @@ int runProgramReplay(const ProgramOptions& o, const WindowBackend* backend, cons
     return 0;
 }
 
+// A folder without the game's data is refused before any window opens: one message, not
+// a box for every file the forms would miss one after the other.
+bool dataFolderUsable(const std::string& dataDir, std::ostream& err) {
+    const std::optional<std::string> refused = missingGameData(dataDir);
+    if (refused) err << "orbigolf: " << *refused << '\n';
+    return !refused;
+}
+
 }  // namespace
 
 int runProgram(const ProgramOptions& o, const WindowBackend* backend, std::ostream& err) {
@@ -217,12 +226,14 @@ int runProgram(const ProgramOptions& o, const WindowBackend* backend, std::ostre
             }
             const replay::ReplayFile file = replay::readReplay(*o.replay);
             if (file.version == 1) return runGameReplay(o, backend, file.lines, err);
+            if (!dataFolderUsable(o.dataDir, err)) return 1;
             return runProgramReplay(o, backend, file);
         }
         if (backend == nullptr) {
             err << "orbigolf: this build has no window; only --replay FILE --headless runs\n";
             return 2;
         }
+        if (!dataFolderUsable(o.dataDir, err)) return 1;
         return runLive(o, *backend, err);
     } catch (const std::exception& e) {
         err << "orbigolf: " << e.what() << '\n';

@@ -32,11 +32,17 @@ protected:
     LaunchPadForm() {
         host_.dataDir = ORBIGOLF_CONTENT_DIR;
         host_.win.setWaitAdvancesClock(false);
-        form_.emplace(host_, intro_, extro_, [this](LaunchPadControls&) { ++games_; }, std::filesystem::path());
+        form_.emplace(host_, intro_, extro_,
+                      [this](LaunchPadControls&) {
+                          ++games_;
+                          if (!gameFailure_.empty()) throw platform::DisplayError(gameFailure_);
+                      },
+                      std::filesystem::path());
     }
     FakeFormHost host_;
     PassingForm intro_, extro_;
     int games_ = 0;
+    std::string gameFailure_;  // what a game that cannot start throws
     std::optional<Tlaunchpad> form_;
     Tlaunchpad& pad() { return *form_; }
 
@@ -130,6 +136,27 @@ TEST_F(LaunchPadForm, StartingAGameHandsOverAndComesBackToTheMenu) {
     EXPECT_EQ(pad().panel(), LaunchPadPanel::Menu);
     EXPECT_EQ(host_.win.title(), "Orbigolf Demo LaunchPad");
     EXPECT_TRUE(playing(kMenuMusic));
+}
+
+TEST_F(LaunchPadForm, AGameThatCannotStartIsReportedOnceAndTheMenuComesBack) {
+    pad().FormCreate();
+    pad().show();
+    gameFailure_ = "Display mode 1024x768 is not supported";
+    click(276, 266);
+    click(150 + 53, 177 + 123);  // Start Game
+    EXPECT_EQ(games_, 1);
+    ASSERT_EQ(host_.errors.size(), 1u);
+    EXPECT_EQ(host_.errors[0], gameFailure_);
+    EXPECT_EQ(pad().panel(), LaunchPadPanel::Menu);
+    EXPECT_EQ(host_.win.title(), "Orbigolf Demo LaunchPad");
+    EXPECT_TRUE(playing(kMenuMusic));
+    // The next start goes ahead as usual.
+    gameFailure_.clear();
+    click(276, 266);
+    click(150 + 53, 177 + 123);
+    EXPECT_EQ(games_, 2);
+    EXPECT_EQ(host_.errors.size(), 1u);
+    EXPECT_EQ(pad().panel(), LaunchPadPanel::Menu);
 }
 
 }  // namespace

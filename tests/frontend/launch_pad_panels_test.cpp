@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "frontend/launch_pad_panels.h"
 #include "frontend/widgets/form_font.h"
+#include "frontend/widgets/text_layout.h"
 #include "platform/screenshot.h"
 #include "platform/vk.h"
 
@@ -178,6 +180,73 @@ TEST_F(PanelsFixture, KeyboardWalksTheStartPanelAndEnterNeverQuits) {
     EXPECT_EQ(stays, 2);
     click(150 + 189 + 30, 177 + 68 + 10);
     EXPECT_EQ(exits, 1);
+}
+
+// Where a control's caption is drawn, in form coordinates; empty for controls without one.
+platform::Rect captionRect(const widgets::Control& c) {
+    const platform::Rect r = c.screenRect();
+    const int lineH = widgets::fontLineHeight();
+    int widest = 0;
+    if (dynamic_cast<const widgets::Label*>(&c) != nullptr) {
+        for (const std::string& line : widgets::layoutLines(c.Caption, false, 0))
+            widest = std::max(widest, widgets::textWidth(line));
+        return {r.x, r.y, widest, lineH};
+    }
+    const auto* check = dynamic_cast<const widgets::CheckBox*>(&c);
+    if (check == nullptr && dynamic_cast<const widgets::RadioButton*>(&c) == nullptr) return {};
+    const bool wrap = check != nullptr && check->WordWrap;
+    const auto lines = widgets::layoutLines(c.Caption, wrap, std::max(1, c.Width - widgets::kMarkCaptionLeft));
+    for (const std::string& line : lines) widest = std::max(widest, widgets::textWidth(line));
+    const int h = lineH * static_cast<int>(lines.size());
+    return {r.x + widgets::kMarkCaptionLeft, r.y + (r.h - h) / 2, widest, h};
+}
+
+bool overlaps(const platform::Rect& a, const platform::Rect& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+bool contains(const platform::Rect& outer, const platform::Rect& inner) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
+           inner.y + inner.h <= outer.y + outer.h;
+}
+
+bool isAncestor(const widgets::Control* a, const widgets::Control* c) {
+    for (const widgets::Control* p = c->Parent(); p != nullptr; p = p->Parent())
+        if (p == a) return true;
+    return false;
+}
+
+void collectShowing(const widgets::Control& c, std::vector<const widgets::Control*>& out) {
+    for (const auto& child : c.children()) {
+        if (!child->Visible) continue;
+        out.push_back(child.get());
+        collectShowing(*child, out);
+    }
+}
+
+TEST_F(PanelsFixture, NoCaptionRunsIntoAnotherControlOrOutOfItsBox) {
+    for (widgets::Panel* panel : {p.start, p.rules, p.setup, p.quit}) {
+        showOnly(panel);
+        std::vector<const widgets::Control*> shown;
+        collectShowing(*panel, shown);
+        for (const widgets::Control* c : shown) {
+            const platform::Rect text = captionRect(*c);
+            if (text.w == 0) continue;
+            const std::string where = panel->Name + "." + c->Name + " \"" + c->Caption + "\"";
+            // Inside the panel, or the tab page that holds it.
+            EXPECT_TRUE(contains(c->Parent()->screenRect(), text)) << where << " leaves its " << c->Parent()->Name;
+            // A wrapped caption stays within its own width.
+            if (dynamic_cast<const widgets::Label*>(c) == nullptr) {
+                EXPECT_LE(text.x + text.w, c->screenRect().x + c->Width) << where << " is wider than its box";
+            }
+            // At least a pixel clear of every other control on either side.
+            const platform::Rect clear{text.x - 1, text.y, text.w + 2, text.h};
+            for (const widgets::Control* other : shown) {
+                if (other == c || isAncestor(other, c) || isAncestor(c, other)) continue;
+                EXPECT_FALSE(overlaps(clear, other->screenRect())) << where << " runs into " << other->Name;
+            }
+        }
+    }
 }
 
 TEST_F(PanelsFixture, EveryPanelForReview) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -339,14 +340,18 @@ TEST_F(LaunchPad, TheIntroIsOfferedOnceAndAKeyEndsIt) {
     EXPECT_EQ(s["panel"], "setup");
 }
 
-TEST_F(LaunchPad, MissingAnimationsAndMenuSoundsAreReportedAndTheLaunchPadStillWorks) {
-    const fs::path data = dir_ / "data";
-    fs::create_directories(data);
+// A copy of the content set without the named files (links to the rest).
+fs::path contentWithout(const fs::path& dir, std::initializer_list<const char*> leftOut) {
+    fs::create_directories(dir);
     for (const auto& e : fs::directory_iterator(ORBIGOLF_CONTENT_DIR)) {
         const std::string name = e.path().filename().string();
-        if (name == "interface_loop.flc" || name == "interface.flc" || name == "menu.dxw") continue;
-        fs::create_symlink(e.path(), data / name);
+        if (std::find(leftOut.begin(), leftOut.end(), name) == leftOut.end()) fs::create_symlink(e.path(), dir / name);
     }
+    return dir;
+}
+
+TEST_F(LaunchPad, MissingAnimationsAndMenuSoundsAreReportedAndTheLaunchPadStillWorks) {
+    const fs::path data = contentWithout(dir_ / "data", {"interface_loop.flc", "interface.flc", "menu.dxw"});
     ProgramRun run;
     run.click(kStartGameSpot).click(ui->launch).playAndLeave();
     const Json s = run.play(dir_ / "run", std::nullopt, data.string());
@@ -354,6 +359,56 @@ TEST_F(LaunchPad, MissingAnimationsAndMenuSoundsAreReportedAndTheLaunchPadStillW
     EXPECT_EQ(s["panel"], "menu");
     ASSERT_FALSE(s["errors"].empty());
     EXPECT_NE(s["errors"][0].get<std::string>().find("menu.dxw"), std::string::npos) << s["errors"];
+}
+
+TEST_F(LaunchPad, AGameWithoutItsInterfacePicturesIsReportedOnceAndTheMenuComesBack) {
+    const fs::path data = contentWithout(dir_ / "data", {"gui.dxg"});
+    ProgramRun run;
+    run.click(kStartGameSpot).click(ui->launch).click(kSetupSpot);
+    const Json s = run.play(dir_ / "run", std::nullopt, data.string());
+    ASSERT_EQ(s["errors"].size(), 1u) << s["errors"];
+    EXPECT_NE(s["errors"][0].get<std::string>().find("gui.dxg"), std::string::npos) << s["errors"];
+    // The launch pad took the clicks after the failed start: its menu had come back.
+    EXPECT_EQ(s["panel"], "setup");
+    EXPECT_EQ(s["ended"], false);
+}
+
+TEST_F(LaunchPad, AFolderWithoutTheGamesDataIsRefusedWithOneMessage) {
+    ProgramRun run;
+    run.click(kStartGameSpot);
+    fs::create_directories(dir_ / "empty");
+    std::ofstream(dir_ / "run.replay") << run.text();
+    const auto refusal = [&](const fs::path& data, const WindowBackend* backend) {
+        ProgramOptions o;
+        o.dataDir = data.string();
+        if (backend == nullptr) {
+            o.replay = (dir_ / "run.replay").string();
+            o.headless = true;
+        }
+        std::ostringstream err;
+        EXPECT_EQ(runProgram(o, backend, err), 1);
+        const std::string text = err.str();
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+        EXPECT_NE(text.find("\"" + data.string() + "\""), std::string::npos) << text;
+        return text;
+    };
+    // An empty folder: every file is named.
+    std::string text = refusal(dir_ / "empty", nullptr);
+    EXPECT_NE(text.find("mainmenu.bmp"), std::string::npos) << text;
+    EXPECT_NE(text.find("gui.dxg"), std::string::npos) << text;
+    // A live run opens no window for it.
+    int windows = 0;
+    const WindowBackend backend{[&windows](const platform::WindowOptions&) -> std::unique_ptr<platform::Window> {
+                                    ++windows;
+                                    return nullptr;
+                                },
+                                nullptr};
+    refusal(dir_ / "empty", &backend);
+    EXPECT_EQ(windows, 0);
+    // Without the picture menu the launch pad would offer nothing to press.
+    text = refusal(contentWithout(dir_ / "nomenu", {"mainmenu.bmp"}), nullptr);
+    EXPECT_NE(text.find("mainmenu.bmp is missing"), std::string::npos) << text;
+    EXPECT_EQ(text.find("gui.dxg"), std::string::npos) << text;
 }
 
 TEST_F(LaunchPad, TheSameRunGivesTheSameScreenshot) {

@@ -295,7 +295,7 @@ TEST_F(EditTest, CaretBlinksWithTheClockAndStaysAfterTyping) {
     edit.SetFocus();
     type("ab");
     platform::Surface s(300, 200);
-    const int caretX = 10 + 3 + textWidth("ab");
+    const int caretX = 10 + 5 + textWidth("ab");
     const platform::Pixel565 black = 0;
     form.idle(1100);
     form.paint(s);
@@ -323,7 +323,7 @@ TEST_F(EditTest, LongTextScrollsToKeepTheCaretInTheField) {
     EXPECT_LT(caretX, 10 + 100 - 2);
     key(vk::VK_HOME);
     form.paint(s);
-    EXPECT_EQ(s.pixel(13, 19), 0) << "back at the start, the caret is at the field's left";
+    EXPECT_EQ(s.pixel(15, 19), 0) << "back at the start, the caret is at the field's left";
 }
 
 TEST_F(EditTest, MaxLengthAndCharacterSet) {
@@ -354,12 +354,12 @@ TEST_F(EditTest, MousePlacesTheCaretDragsAndDoubleClickSelectsAll) {
     move(105, 15);
     release(105, 15);
     EXPECT_EQ(edit.SelLength(), 5);
-    click(13 + textWidth("He"), 15);
+    click(15 + textWidth("He"), 15);
     EXPECT_EQ(edit.caret(), 2);
-    press(13 + textWidth("He"), 15, platform::ssDouble);
+    press(15 + textWidth("He"), 15, platform::ssDouble);
     EXPECT_EQ(edit.SelLength(), 5);
-    release(13 + textWidth("He"), 15);
-    click(13 + textWidth("He"), 15);
+    release(15 + textWidth("He"), 15);
+    click(15 + textWidth("He"), 15);
     EXPECT_EQ(edit.SelLength(), 0);
     form.handleEvent(InputEvent::mouse(InputEvent::Type::MouseDown, MouseButton::Left, 20, 15, 0, 2));
     EXPECT_EQ(edit.SelLength(), 5) << "a source that only counts the clicks";

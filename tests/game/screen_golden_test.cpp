@@ -272,6 +272,76 @@ TEST_F(ScreenTest, HelpPagesAndHoleCard) {
     review(display, "hole_card");
 }
 
+// What the heads-up display writes: the words of the scrolling line and the large messages.
+const std::vector<std::string>& lineMessages() {
+    static const std::vector<std::string> texts = {
+        "PENALTY STROKE", "BONUS STROKE", "TOO FAST TO GO IN", "YOU WOKE THE CONSTRUCTION WORKER",
+        "YOU HIT A SPRING", "YOU GOT SHOT", "WATCH OUT FOR WITCHES", "YOU HIT A FAN", "PULL PUTT METHOD",
+        "PUSH PUTT METHOD", "FRAME LIMITING 15 FPS", "FRAME LIMITING 30 FPS", "FRAME LIMITING 60 FPS", "SOUND ON",
+        "SOUND OFF", "BACKGROUND SOUND ON", "BACKGROUND SOUND OFF"};
+    return texts;
+}
+const std::vector<std::string>& bigMessages() {
+    static const std::vector<std::string> texts = {
+        "EAGLE", "BIRDIE", "PAR", "BOGEY", "DOUBLE BOGEY", "TRIPLE BOGEY", "IN HOLE", "HOLE IN ONE",
+        "PENALTY STROKE", "OVER STROKE LIMIT", "BONUS STROKE", "BONUS HOLE DISCOVERED",
+        "PRESS ENTER TO CONFIRM EXIT"};
+    return texts;
+}
+
+// The first letter of a text stands one advance right of its place, so a text of n
+// letters ends n + 1 advances from it.
+TEST_F(ScreenTest, EveryMessageFitsA640By480Screen) {
+    const int big = menu.item(0).patternWidth();
+    for (const std::string& text : bigMessages()) {
+        const int n = static_cast<int>(text.size());
+        const int x = (640 - 23 * n) / 2;  // the large message is centred as if 23 apart
+        EXPECT_GE(x + big, 0) << text;
+        EXPECT_LE(x + 3 + big * (n + 1), 640) << text << ": the widest jitter reaches past the screen";
+    }
+    // The scrolling window lies inside its panel, full (28 letters) and minimised (21).
+    const int small = gui.item(7).patternWidth();
+    EXPECT_LE(116 + small * 29, 4 + gui.item(1).width());
+    EXPECT_LE(80 + small * 22, 4 + gui.item(2).width());
+}
+
+TEST_F(ScreenTest, ExitQuestion) {
+    s.exitAsked = 1;
+    tick(2);
+    expectGolden(display, "exit_question");
+}
+
+// Every message line on both panels and every large message, for a look.
+TEST_F(ScreenTest, ReviewMessages) {
+    if (std::getenv("ORBIGOLF_REVIEW_DIR") == nullptr) GTEST_SKIP() << "review screenshots only";
+    constexpr int kFullW = 310, kFullH = 110, kMinW = 280, kMinH = 34;
+    const auto& lines = lineMessages();
+    platform::Display sheet;
+    testing::initDisplay(sheet, kFullW + kMinW, kFullH * static_cast<int>(lines.size()));
+    const GameState start = s;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        for (int small = 0; small < 2; ++small) {
+            s = start;
+            s.panelSmall = static_cast<Boolean>(small);
+            PostMessage(s, std::string(27, ' ') + lines[i]);
+            // The words have come in once the 27 spaces have passed: 4 sub-steps each.
+            tick(4 * 27);
+            const int w = small ? kMinW : kFullW, h = small ? kMinH : kFullH;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    sheet.backBuffer().setPixel((small ? kFullW : 0) + x, kFullH * static_cast<int>(i) + y,
+                                                display.backBuffer().pixel(x, y));
+        }
+    }
+    review(sheet, "message_lines");
+    for (size_t i = 0; i < bigMessages().size(); ++i) {
+        s = start;
+        ShowBigMessage(s, bigMessages()[i]);
+        tick(2);
+        review(display, "big_message_" + std::to_string(i));
+    }
+}
+
 TEST_F(ScreenTest, SameStateSameScreen) {
     GameState again = s;
     tick(5);

@@ -9,7 +9,10 @@ namespace orbigolf::content {
 
 inline constexpr int kNumberCellWidth = 8;   // the game steps one pixel more per glyph
 inline constexpr int kNumberCellHeight = 14;
-inline constexpr int kBigCellWidth = 23;     // the advance of the big message text
+// The game centres a big message as if its letters stood 23 pixels apart, and draws the
+// first letter one advance right of that: with 21-pixel cells the longest message, the
+// exit question, still ends inside a 640-pixel screen and the words stay near the centre.
+inline constexpr int kBigCellWidth = 21;
 inline constexpr int kBigCellHeight = 32;
 inline constexpr int kCardCellWidth = 8;
 inline constexpr int kCardCellHeight = 13;

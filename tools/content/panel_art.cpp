@@ -359,12 +359,14 @@ media::Bitmap buildPanelMinimised(const ArtContext& art, const PixelFont& font) 
     drawEmblem(c, t, 12, 12, 4);
     font.draw(c, "ORBIGOLF", 22, static_cast<int>(localY(kMinMessageY)), t["text_light"],
               t["text"], t["text_shadow"]);
-    // The message window ends where a two-digit stroke count begins; the strokes (206, or
-    // 201 from 10 on) and par (221) fields hold small-font figures.
-    drawWell(c, localX(kMinMessageX + 3), localY(6), localX(203), localY(24), t["window"],
+    // The message window holds all 21 letters of the line (the last one inked at 206..210)
+    // and shares its right edge with the strokes field, whose one-digit count is drawn at
+    // 212 (206 + one advance); a count of 10 or more starts at 207 and so shares the
+    // window's last letter. Par (221) is drawn at 227.
+    drawWell(c, localX(kMinMessageX + 3), localY(6), localX(211), localY(24), t["window"],
              t["window_edge"], 2);
-    drawWell(c, localX(205), localY(6), localX(220), localY(24), t["field"], t["window_edge"], 2);
-    drawWell(c, localX(223), localY(6), localX(237), localY(24), t["field"], t["accent"], 2);
+    drawWell(c, localX(211), localY(6), localX(223), localY(24), t["field"], t["window_edge"], 2);
+    drawWell(c, localX(225), localY(6), localX(238), localY(24), t["field"], t["accent"], 2);
     drawCloseMark(c, t);
     return finishCanvas(c);
 }

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kBox = 13;         // check box square
 constexpr int kCircle = 12;      // radio circle
-constexpr int kTextLeft = 17;    // caption start from the control's left edge
+constexpr int kTextLeft = kMarkCaptionLeft;
 
 bool inside(const Control& c, int x, int y) { return x >= 0 && y >= 0 && x < c.Width && y < c.Height; }
 
@@ -33,7 +33,7 @@ void paintCaption(const Control& c, platform::Surface& target, const Rect& r, co
         y += fontLineHeight();
     }
     if (c.Focused())
-        dottedRect(target, {r.x + kTextLeft - 2, r.y + (r.h - h) / 2 - 1, widest + 4, h + 2}, clDarkBorder, clip);
+        dottedRect(target, {r.x + kTextLeft - 1, r.y + (r.h - h) / 2 - 1, widest + 2, h + 2}, clDarkBorder, clip);
 }
 
 // The classic tick, seven columns wide and three pixels thick, in a 13-pixel box.

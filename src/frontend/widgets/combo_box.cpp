@@ -17,6 +17,7 @@ using platform::Rect;
 namespace {
 constexpr int kButtonWidth = 15;  // the arrow button inside the box's right edge
 constexpr int kScrollWidth = 12;
+constexpr int kTextGap = 3;  // between the selection's field (or a list row) and its text
 int itemHeight() { return fontLineHeight(); }
 }  // namespace
 
@@ -112,10 +113,10 @@ void ComboBox::paint(platform::Surface& target, const Rect& clip) {
     const int ty = r.y + (r.h - fontLineHeight()) / 2;
     if (Focused() && !dropped_) {
         fillRect(target, field, clHighlight, clip);
-        drawText(target, field.x + 1, ty, Text(), clHighlightText, textClip);
+        drawText(target, field.x + kTextGap, ty, Text(), clHighlightText, textClip);
         dottedRect(target, field, clHighlightText, clip);
     } else {
-        drawText(target, field.x + 1, ty, Text(), textColour(), textClip);
+        drawText(target, field.x + kTextGap, ty, Text(), textColour(), textClip);
     }
 }
 
@@ -132,7 +133,7 @@ void ComboBox::paintOverlay(platform::Surface& target, const Rect& clip) {
         const Rect line{list.x + 1, list.y + 1 + row * itemHeight(), rowsW, itemHeight()};
         const bool hot = index == hot_;
         if (hot) fillRect(target, line, clHighlight, rowsClip);
-        drawText(target, line.x + 2, line.y, Items[static_cast<size_t>(index)], hot ? clHighlightText : textColour(),
+        drawText(target, line.x + kTextGap, line.y, Items[static_cast<size_t>(index)], hot ? clHighlightText : textColour(),
                  rowsClip);
     }
     if (hasScrollBar()) {

@@ -169,6 +169,11 @@ public:
     void paint(platform::Surface& target, const platform::Rect& clip) override;
 };
 
+// Where the caption of a check box or radio button starts, from the control's left edge:
+// close to the mark, so that the set-up panel's row of three check boxes keeps its
+// captions clear of the next box.
+inline constexpr int kMarkCaptionLeft = 15;
+
 // A check box: a click toggles Checked and raises OnClick. Setting Checked from code
 // raises OnClick too, as the runtime does. WordWrap lays the caption over several lines.
 class CheckBox : public Control {

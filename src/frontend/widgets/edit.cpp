@@ -15,7 +15,7 @@ namespace orbigolf::widgets {
 using platform::Rect;
 
 namespace {
-constexpr int kMargin = 3;       // border and the gap before the text
+constexpr int kMargin = 5;       // border and the gap before the text
 constexpr uint64_t kBlinkMs = 530;
 }  // namespace
 

@@ -52,7 +52,7 @@ void expectCells(const TDXImageList& list, const Expect& e) {
 
 TEST(ContentPictures, MenuListHoldsFontsPagesAndCard) {
     ASSERT_EQ(menuList().count(), 6);
-    expectCells(menuList(), {0, 61, 23, 32, true});   // big font, codes 32..92, 23 apart
+    expectCells(menuList(), {0, 61, 21, 32, true});   // big font, codes 32..92, 21 apart
     expectCells(menuList(), {4, 1, card::kWidth, card::kHeight, false});
     expectCells(menuList(), {5, 67, 8, 13, true});    // score-card font
     EXPECT_EQ(menuList().item(1).patternCount(), 1);  // loading picture
