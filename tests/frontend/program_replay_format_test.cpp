@@ -62,6 +62,56 @@ TEST(ProgramReplayFormat, RefusesWhatAWholeRunCannotHold) {
     EXPECT_EQ(refusal("orbigolf-replay 2\nseed 1\ntick 3\nseed 2\ntick 4\n"), "");
 }
 
+TEST(ProgramReplayFormat, SettingsLinesReadBackAsTheSettingsWritten) {
+    std::vector<StoredSetting> stored(3);
+    stored[0] = {"Skip Intro", StoredSetting::Type::Flag, true, 0, ""};
+    stored[1] = {"Stroke Limit", StoredSetting::Type::Number, false, -7, ""};
+    stored[2] = {"Player 1", StoredSetting::Type::Text, false, 0, " Ann = \\ Lee\n\r "};
+    std::ostringstream out;
+    replay::Recorder r(out, 800, 600, false, true);
+    r.startSettings(stored);
+    r.finish();
+    EXPECT_EQ(out.str(),
+              "orbigolf-replay 2\nscreen 800 600\nwindowed\nsettings stored\nsetting Skip Intro=1\n"
+              "setting Stroke Limit=-7\nsetting Player 1= Ann = \\\\ Lee\\n\\r \nend 0\n");
+    const replay::ReplayFile f = parsed(out.str());
+    ASSERT_EQ(f.lines.size(), 7u);
+    EXPECT_EQ(f.lines[1].kind, Line::Kind::Windowed);
+    EXPECT_EQ(f.lines[2].settings, Line::Settings::Stored);
+    for (size_t i = 0; i < stored.size(); ++i) {
+        const StoredSetting& s = f.lines[3 + i].setting;
+        EXPECT_EQ(s.name, stored[i].name);
+        EXPECT_EQ(s.type, stored[i].type);
+        EXPECT_EQ(s.flag, stored[i].flag);
+        EXPECT_EQ(s.number, stored[i].number);
+        EXPECT_EQ(s.text, stored[i].text);
+    }
+
+    std::ostringstream unreadable;
+    replay::Recorder u(unreadable, 640, 480, false);
+    u.unreadableSettings("settings.reg: not a settings file\nat line 1");
+    EXPECT_NE(unreadable.str().find("\nsettings unreadable settings.reg: not a settings file at line 1\n"),
+              std::string::npos);
+    EXPECT_EQ(parsed(unreadable.str()).lines[1].value, "settings.reg: not a settings file at line 1");
+}
+
+TEST(ProgramReplayFormat, RefusesSettingsThatAreNotTheLaunchPads) {
+    const std::string head = "orbigolf-replay 2\nsettings stored\n";
+    EXPECT_EQ(refusal(head + "setting Colour=1\n"), "run.replay:3: unknown setting \"Colour\"");
+    EXPECT_EQ(refusal(head + "setting Players\n"), "run.replay:3: setting takes NAME=VALUE");
+    EXPECT_EQ(refusal(head + "setting Plus 1=2\n"), "run.replay:3: setting Plus 1 takes 0 or 1");
+    EXPECT_EQ(refusal(head + "setting Players=x\n"), "run.replay:3: setting Players takes a whole number");
+    EXPECT_EQ(refusal(head + "setting Player 2=a\\qb\n"), "run.replay:3: setting Player 2: a backslash is written \\\\");
+    EXPECT_EQ(refusal("orbigolf-replay 2\nsetting Players=1\n"),
+              "run.replay:2: setting lines follow a \"settings stored\" line");
+    EXPECT_EQ(refusal("orbigolf-replay 2\nsettings defaults\nsettings stored\n"),
+              "run.replay:3: a replay holds one settings line");
+    EXPECT_EQ(refusal("orbigolf-replay 2\nsettings maybe\n"),
+              "run.replay:2: settings are \"defaults\", \"stored\" or \"unreadable\", not \"maybe\"");
+    EXPECT_EQ(refusal(head + "click 1 1\nsetting Players=1\n"), "run.replay:4: setting must come before the first event");
+    EXPECT_EQ(refusal("orbigolf-replay 2\nhole course1hole1\n"), "run.replay:2: hole lines belong to version 1 replays");
+}
+
 TEST(ProgramReplayFormat, EventLinesReadBackAsTheSameEvents) {
     const InputEvent events[] = {
         InputEvent::keyDown(platform::vk::VK_TAB, platform::ssShift),
@@ -69,6 +119,10 @@ TEST(ProgramReplayFormat, EventLinesReadBackAsTheSameEvents) {
         InputEvent::keyPress("x"),
         InputEvent::mouse(InputEvent::Type::MouseDown, platform::MouseButton::Right, 5, 6, platform::ssCtrl),
         InputEvent::close(),
+        InputEvent::toggleFullscreen(),
+        InputEvent::keyDown(platform::vk::VK_SHIFT, platform::ssShift),
+        InputEvent::keyUp(platform::vk::VK_OEM_2),
+        InputEvent::keyDown(platform::vk::VK_NUMPAD0 + 5),
     };
     std::string text = "orbigolf-replay 2\n";
     for (const InputEvent& e : events) {
@@ -84,8 +138,7 @@ TEST(ProgramReplayFormat, EventLinesReadBackAsTheSameEvents) {
         EXPECT_EQ(f.lines[i].event.text, events[i].text) << i;
         EXPECT_EQ(f.lines[i].event.shift, events[i].shift) << i;
     }
-    // Keys the format cannot name and line breaks typed into a field are not written.
-    EXPECT_FALSE(replay::programEventLine(InputEvent::keyDown(platform::vk::VK_SHIFT)));
+    // Line breaks typed into a field are not written (Enter is).
     EXPECT_FALSE(replay::programEventLine(InputEvent::keyPress("\r")));
 }
 

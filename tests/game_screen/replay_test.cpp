@@ -39,7 +39,16 @@ TEST(ReplayFormat, RefusesWhatIsNotInTheFormatWithTheLineAndTheReason) {
     EXPECT_EQ(refusal("orbigolf-replay 1\ntick 5\ntick 4\n"), "bad.replay:3: tick 4 goes backwards (after tick 5)");
     EXPECT_EQ(refusal("orbigolf-replay 1\nmousemove 10 99999\n"),
               "bad.replay:2: coordinate 99999 is far outside the screen");
-    EXPECT_EQ(refusal("orbigolf-replay 1\nkeydown Shift\n"), "bad.replay:2: unknown key \"Shift\"");
+    EXPECT_EQ(refusal("orbigolf-replay 1\nkeydown Hyper\n"), "bad.replay:2: unknown key \"Hyper\"");
+    EXPECT_EQ(refusal("orbigolf-replay 1\nhole ../secret\n"),
+              "bad.replay:2: hole name \"../secret\" is not a file name of the data folder");
+    EXPECT_EQ(refusal("orbigolf-replay 1\nhole ..\n"), "bad.replay:2: hole name \"..\" is not a file name of the data folder");
+    EXPECT_EQ(refusal("orbigolf-replay 1\nhole a\\b\n"),
+              "bad.replay:2: hole name \"a\\b\" is not a file name of the data folder");
+    EXPECT_EQ(refusal("orbigolf-replay 1\ntick 1\nhole course1hole2\n"),
+              "bad.replay:3: hole must come before the first event");
+    EXPECT_EQ(refusal("orbigolf-replay 1\nhole a\nhole b\n"), "bad.replay:3: a replay names one first hole");
+    EXPECT_EQ(refusal("orbigolf-replay 1\nfullscreen\n"), "bad.replay:2: \"fullscreen\" belongs to version 2 replays");
     EXPECT_EQ(refusal("orbigolf-replay 1\nmousedown up 1 2\n"), "bad.replay:2: unknown mouse button \"up\"");
     EXPECT_EQ(refusal("orbigolf-replay 1\ncontrol players 4\n"), "bad.replay:2: control players takes an index 0..3");
     EXPECT_EQ(refusal("orbigolf-replay 1\ncontrol colour 1\n"), "bad.replay:2: unknown control colour");
@@ -50,16 +59,21 @@ TEST(ReplayFormat, RefusesWhatIsNotInTheFormatWithTheLineAndTheReason) {
     EXPECT_EQ(refusal("orbigolf-replay 1\nfps 60\r\ntick 1\r\n"), "");
 }
 
-TEST(ReplayFormat, KeyNamesRoundTrip) {
-    for (const char* name : {"F1", "F12", "Escape", "Enter", "Space", "PageUp", "A", "Z", "0", "9", "Backspace"}) {
-        const std::optional<int> code = replay::keyCode(name);
-        ASSERT_TRUE(code) << name;
-        EXPECT_EQ(replay::keyName(*code), name);
+TEST(ReplayFormat, EveryKeyCodeHasOneNameThatReadsBack) {
+    for (int code = 1; code <= replay::kLastKeyCode; ++code) {
+        const std::optional<std::string> name = replay::keyName(code);
+        ASSERT_TRUE(name) << code;
+        EXPECT_EQ(replay::keyCode(*name), code) << *name;
     }
-    EXPECT_FALSE(replay::keyCode("F13"));
-    EXPECT_FALSE(replay::keyCode("F01"));
-    EXPECT_FALSE(replay::keyCode("a"));
-    EXPECT_FALSE(replay::keyName(vk::VK_SHIFT));
+    EXPECT_EQ(replay::keyName(vk::VK_SHIFT), "Shift");
+    EXPECT_EQ(replay::keyName(vk::VK_OEM_COMMA), "Comma");
+    EXPECT_EQ(replay::keyName(vk::VK_NUMPAD0 + 7), "Num7");
+    EXPECT_EQ(replay::keyName(vk::VK_F1 + 12), "F13");
+    EXPECT_EQ(replay::keyName(7), "Key7");
+    EXPECT_FALSE(replay::keyName(0));
+    EXPECT_FALSE(replay::keyName(255));
+    for (const char* bad : {"F25", "F01", "a", "Key0", "Key255", "Key07", "Key186", "Key"})
+        EXPECT_FALSE(replay::keyCode(bad)) << bad;
 }
 
 TEST(ReplayFormat, ControlValuesKeepTheRestOfTheLine) {
@@ -92,6 +106,68 @@ TEST(ReplayRun, TicksRunInOrderWithTheirFrameRates) {
     EXPECT_EQ(substeps[9], 1);   // tick 10 was named at 50 fps
     EXPECT_EQ(substeps[10], 4);  // tick 11 at 15 fps
     EXPECT_EQ(game.state().screenMode, 0);  // the key dismissed the card
+}
+
+// Plays replay text on a fresh headless game screen; returns the summary and the trace.
+std::pair<std::string, std::string> summaryAndTrace(const std::string& text) {
+    std::istringstream in(text);
+    const std::vector<replay::Line> lines = replay::parse(in, "test.replay");
+    replay::StartValues start = replay::startValues(lines);
+    platform::HeadlessWindow window;
+    TMain game(window, nullptr, ORBIGOLF_CONTENT_DIR, start.controls, start.seed);
+    if (start.hole) game.setFirstHole(*start.hole);
+    game.FormCreate();
+    game.show();
+    std::string trace;
+    const int64_t ran = replay::play(lines, game, start.controls, [&](int64_t tick) {
+        trace += replay::traceJson(game, tick) + "\n";
+        return true;
+    });
+    return {replay::summaryJson(game, ran), trace};
+}
+
+TEST(ReplayRun, AFrameRateBeforeTheFirstTickSetsTheRateOfTheFirstTicks) {
+    const auto [summary, trace] = summaryAndTrace("orbigolf-replay 1\nfps 15\ntick 2\nfps 30\nend 3\n");
+    std::istringstream lines(trace);
+    std::vector<int> substeps;
+    for (std::string line; std::getline(lines, line);) substeps.push_back(Json::parse(line)["substeps"]);
+    EXPECT_EQ(substeps, (std::vector<int>{4, 4, 2}));
+}
+
+TEST(ReplayRun, GamesRecordedAt60_30And15ReplayToTheSameSummaryAndTrace) {
+    for (const int fps : {60, 30, 15}) {
+        SCOPED_TRACE(fps);
+        GameRun run;
+        std::string trace;
+        int64_t ticks = 0;
+        auto tick = [&](int n) {
+            for (int i = 0; i < n; ++i) {
+                run.tick(1, fps);
+                trace += replay::traceJson(run.game(), ++ticks) + "\n";
+            }
+        };
+        tick(120);
+        run.dismissCard();
+        tick(2);
+        run.press(run.ballScreenX(), run.ballScreenY());
+        run.followCursor();
+        tick(1);
+        run.moveTo(run.s().dropX + 30, run.s().dropY + 60);
+        tick(1);
+        run.release(run.s().dropX + 30, run.s().dropY + 60);
+        tick(400);
+        ASSERT_EQ(run.s().playerRecs[1].strokes, 1);
+        const std::string live = replay::summaryJson(run.game(), ticks);
+        const auto [summary, replayed] = summaryAndTrace(run.recorded());
+        EXPECT_EQ(summary, live);
+        EXPECT_EQ(replayed, trace);
+    }
+}
+
+TEST(ReplayRun, AHoleLineStartsTheGameOnThatHole) {
+    const Json j = Json::parse(summaryAndTrace("orbigolf-replay 1\nhole course1hole3\nend 3\n").first);
+    EXPECT_EQ(j["holeName"], "course1hole3");
+    EXPECT_EQ(j["ticks"], 3);
 }
 
 TEST(ReplayRun, NoTickRunsOnceTheGameHasClosed) {
