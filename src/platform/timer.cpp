@@ -4,6 +4,11 @@
 #include <cmath>
 
 namespace orbigolf::platform {
+namespace {
+// How far the cap's schedule may fall behind before it starts afresh: a tick or two that
+// a busy machine delays are made up by the next ones, a stall is not.
+constexpr uint64_t kMaxLagMs = 100;
+}  // namespace
 
 void TDXTimer::setMaxRate(int perSecond) {
     maxRate_ = perSecond < 0 ? 0 : perSecond;
@@ -50,7 +55,7 @@ bool TDXTimer::idle() {
     lastTick_ = now;
     if (maxRate_ > 0) {
         ++slotsUsed_;
-        if (now >= slot(slotsUsed_ + 1)) {
+        if (now >= slot(slotsUsed_ + 1) + kMaxLagMs) {
             restartSchedule(now);
         } else if (slotsUsed_ == static_cast<uint64_t>(maxRate_)) {
             // A whole second of slots: move the start on so the numbers stay small.

@@ -8,8 +8,9 @@
 // A timer may also be capped at a number of ticks a second. The cap keeps its own
 // schedule: the k-th tick after enabling is due k * 1000 / cap milliseconds after the
 // start, so a cap of 60 gives 60.0 ticks a second on average although the clock counts
-// whole milliseconds. A tick that comes a whole period late starts the schedule afresh
-// rather than letting ticks crowd together to catch up.
+// whole milliseconds. Ticks that come late are made up by the following ones coming
+// sooner; a tick more than 100 ms behind the schedule starts it afresh instead, so that
+// a stall is not followed by a burst of ticks.
 
 #include <cstdint>
 #include <functional>
