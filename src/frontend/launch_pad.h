@@ -101,6 +101,10 @@ public:
     int panelTop() const;
     // Composes the form's picture and shows it.
     void present();
+    // The frame timer's step: presents when the animation has moved on or a control
+    // wants painting (and now and then regardless, for a window that was uncovered).
+    // Input events present at once on their own.
+    void presentIfChanged();
 
 private:
     void bindHandlers();
@@ -136,6 +140,8 @@ private:
     platform::Display interface_;  // DXinterface: 640 x 480 while the full-screen interface is up
     platform::Display plain_;      // the form's own picture when it is not
     platform::TDXTimer frameTimer_;
+    int presentedFlicFrame_ = -1;
+    uint64_t presentedAt_ = 0;
 
     platform::Surface defaultBall_;
     std::array<std::string, 4> ballFiles_{};

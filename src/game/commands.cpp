@@ -78,15 +78,15 @@ void TMain::cycleFrameLimit() {
     clickSound();
     switch (timer_.interval()) {
         case 0:
-            timer_.setInterval(66);
+            setFrameLimit(66, 0);
             PostMessage(s_, std::string(kPad) + "FRAME LIMITING 15 FPS");
             break;
         case 66:
-            timer_.setInterval(33);
+            setFrameLimit(33, 0);
             PostMessage(s_, std::string(kPad) + "FRAME LIMITING 30 FPS");
             break;
         case 33:
-            timer_.setInterval(0);
+            setFrameLimit(0, kLimitedRate);
             PostMessage(s_, std::string(kPad) + "FRAME LIMITING 60 FPS");
             break;
         default: break;

@@ -48,10 +48,12 @@ void TMain::FormCreate() {
     if (controls_.screen512) display_.setMode(512, 384);
     // Fast video writes draw without page flipping and without waiting for the blank.
     display_.setWaitVBlank(!controls_.fastwrite);
+    // "60fps" ticks at most 60 times a second; "none" as often as the loop allows.
     switch (controls_.frameskip) {
-        case 1: timer_.setInterval(33); break;
-        case 2: timer_.setInterval(66); break;
-        default: timer_.setInterval(0); break;
+        case 0: setFrameLimit(0, kLimitedRate); break;
+        case 1: setFrameLimit(33, 0); break;
+        case 2: setFrameLimit(66, 0); break;
+        default: setFrameLimit(0, 0); break;
     }
     window_.setCursorVisible(false);
     sound_.initialize();

@@ -119,6 +119,14 @@ private:
     void toggleSound();
     void toggleBackgroundSound();
     void cycleFrameLimit();
+    // The game timer's pace: an interval in milliseconds and a cap in ticks a second.
+    void setFrameLimit(int intervalMs, int maxRate) {
+        timer_.setInterval(intervalMs);
+        timer_.setMaxRate(maxRate);
+    }
+    // The pace of "60fps" and of F5's "FRAME LIMITING 60 FPS": a tick waits out a
+    // sixtieth of a second, however fast the machine draws.
+    static constexpr int kLimitedRate = 60;
     void parkCursorHere();
 
     platform::Window& window_;

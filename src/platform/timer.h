@@ -4,6 +4,13 @@
 // previous tick, the timer measures t = the milliseconds since that tick (at least 1),
 // sets its frame rate F = round(1000 / t) and calls OnTimer. Interval 0 ticks on every
 // idle step.
+//
+// A timer may also be capped at a number of ticks a second. The cap keeps its own
+// schedule: the k-th tick after enabling is due k * 1000 / cap milliseconds after the
+// start, so a cap of 60 gives 60.0 ticks a second on average although the clock counts
+// whole milliseconds. Ticks that come late are made up by the following ones coming
+// sooner; a tick more than 100 ms behind the schedule starts it afresh instead, so that
+// a stall is not followed by a burst of ticks.
 
 #include <cstdint>
 #include <functional>
@@ -19,6 +26,11 @@ public:
     // Milliseconds between ticks; negative values count as 0.
     void setInterval(int ms) { interval_ = ms < 0 ? 0 : ms; }
     int interval() const { return interval_; }
+
+    // At most this many ticks a second (0, or a negative value: no cap). Setting it
+    // starts the cap's schedule at the last tick.
+    void setMaxRate(int perSecond);
+    int maxRate() const { return maxRate_; }
 
     // Enabling starts the measurement afresh: the first tick comes one interval later.
     void setEnabled(bool on);
@@ -36,10 +48,19 @@ public:
     int64_t msUntilDue() const;
 
 private:
+    // Clock time at which the next tick is due.
+    uint64_t dueAt() const;
+    // Clock time of the n-th slot of the cap's schedule.
+    uint64_t slot(uint64_t n) const;
+    void restartSchedule(uint64_t now);
+
     Clock clock_;
     int interval_ = 1000;
+    int maxRate_ = 0;
     bool enabled_ = false;
     uint64_t lastTick_ = 0;
+    uint64_t scheduleStart_ = 0;  // clock time of slot 0 of the cap's schedule
+    uint64_t slotsUsed_ = 0;      // ticks made since scheduleStart_
     int frameRate_ = 0;
 };
 

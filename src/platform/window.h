@@ -38,6 +38,7 @@ public:
     virtual int cursorY() const = 0;
 
     virtual void setFullscreen(bool on) = 0;
+    virtual bool fullscreen() const = 0;
     virtual void setTitle(const std::string& title) = 0;
 
     // The standard error box: shows a failure that escaped an event handler.

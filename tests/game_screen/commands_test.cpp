@@ -85,11 +85,13 @@ TEST_F(Commands, KeysBetweenHolesAreIgnoredOtherwise) {
 TEST_F(Commands, F5CyclesTheFrameLimitWithItsMessages) {
     run.key(vk::VK_F5);
     EXPECT_EQ(run.game().timer().interval(), 66);
+    EXPECT_EQ(run.game().timer().maxRate(), 0);
     EXPECT_EQ(s.message, std::string(kPad) + "FRAME LIMITING 15 FPS");
     run.key(vk::VK_F5);
     EXPECT_EQ(run.game().timer().interval(), 33);
     run.key(vk::VK_F5);
     EXPECT_EQ(run.game().timer().interval(), 0);
+    EXPECT_EQ(run.game().timer().maxRate(), 60);
     EXPECT_EQ(s.message, std::string(kPad) + "FRAME LIMITING 60 FPS");
 }
 

@@ -19,6 +19,7 @@ TEST(StartUp, FormDefaultsGiveTheDemoCourseAt640x480WithSoundAndTheHoleCard) {
     EXPECT_EQ(g.display().height(), 480);
     EXPECT_FALSE(g.display().waitVBlank());  // fast video writes
     EXPECT_EQ(g.timer().interval(), 0);
+    EXPECT_EQ(g.timer().maxRate(), 60);  // "60fps" paces, whatever the machine's speed
     EXPECT_TRUE(g.timer().enabled());
     EXPECT_FALSE(run.window().cursorVisible());
     const GameState& s = run.s();
@@ -56,6 +57,7 @@ TEST(StartUp, ScreenChoiceFrameLimitingAndSoundOffAreRead) {
     EXPECT_EQ(run.game().display().height(), 768);
     EXPECT_TRUE(run.game().display().waitVBlank());
     EXPECT_EQ(run.game().timer().interval(), 33);
+    EXPECT_EQ(run.game().timer().maxRate(), 0);
     EXPECT_FALSE(run.s().soundOn);
     // Background sound is on but sound effects are off: the loop does not start.
     EXPECT_FALSE(run.game().bgsounds().item(sound::kHoleLoop).playing());
@@ -65,7 +67,9 @@ TEST(StartUp, ScreenChoiceFrameLimitingAndSoundOffAreRead) {
     EXPECT_EQ(GameRun(fifteen).game().timer().interval(), 66);
     LaunchPadControls none;
     none.frameskip = 3;
-    EXPECT_EQ(GameRun(none).game().timer().interval(), 0);
+    GameRun unlimited(none);
+    EXPECT_EQ(unlimited.game().timer().interval(), 0);
+    EXPECT_EQ(unlimited.game().timer().maxRate(), 0);
 }
 
 TEST(StartUp, RandomStartPutsOnlyTheChosenPlayersBallInPlay) {

@@ -11,6 +11,11 @@ TEST(ScreenLayout, WholeFactorsWhenTheModeFits) {
     EXPECT_EQ(fitMode(1920, 1080, 640, 480), (Rect{320, 60, 1280, 960}));
     EXPECT_EQ(fitMode(1920, 1080, 1024, 768), (Rect{448, 156, 1024, 768}));
     EXPECT_EQ(fitMode(800, 600, 800, 600), (Rect{0, 0, 800, 600}));
+    // The game's modes on a 1024 x 768 desktop: unscaled and centred.
+    EXPECT_EQ(fitMode(1024, 768, 640, 480), (Rect{192, 144, 640, 480}));
+    EXPECT_EQ(fitMode(1024, 768, 800, 600), (Rect{112, 84, 800, 600}));
+    // A wide desktop: the height sets the factor, the bars go left and right.
+    EXPECT_EQ(fitMode(2560, 1080, 640, 480), (Rect{640, 60, 1280, 960}));
 }
 
 TEST(ScreenLayout, SmallerWindowsScaleDownKeepingTheShape) {

@@ -90,5 +90,89 @@ TEST(Timer, NegativeIntervalCountsAsZeroAndAClockStepBackDoesNotStall) {
     EXPECT_TRUE(c.timer.idle());
 }
 
+// Steps the clock one millisecond at a time, as an idle loop that never oversleeps, and
+// counts the ticks.
+int ticksOver(Clocked& c, uint64_t ms) {
+    const int before = c.ticks;
+    for (uint64_t i = 0; i < ms; ++i) {
+        ++c.now;
+        c.timer.idle();
+    }
+    return c.ticks - before;
+}
+
+TEST(TimerCap, SixtyASecondWithoutDriftAndMeasuredFromTheRealGaps) {
+    Clocked c;
+    c.timer.setInterval(0);
+    c.timer.setMaxRate(60);
+    c.timer.setEnabled(true);
+    EXPECT_EQ(c.timer.msUntilDue(), 17);
+    EXPECT_FALSE(c.timer.idle());
+    EXPECT_EQ(ticksOver(c, 10000), 600);
+    EXPECT_EQ(ticksOver(c, 60000), 3600);
+    // The gaps are 16 or 17 ms, and the frame rate says so.
+    const int f = c.timer.frameRate();
+    EXPECT_TRUE(f == 59 || f == 62) << f;  // round(1000 / 17), round(1000 / 16)
+}
+
+TEST(TimerCap, LateTicksAreMadeUpSoABusyMachineKeepsTheRate) {
+    Clocked c;
+    c.timer.setInterval(0);
+    c.timer.setMaxRate(60);
+    c.timer.setEnabled(true);
+    // Every idle step comes 40 ms after the last: two slots or three are due each time,
+    // and the ticks due follow one another at once.
+    int ticks = 0;
+    for (int i = 0; i < 250; ++i) {
+        c.now += 40;
+        while (c.timer.idle()) ++ticks;
+    }
+    EXPECT_EQ(ticks, 600);  // 10 s
+    EXPECT_EQ(c.timer.frameRate(), 1000);  // the made-up tick followed at once
+}
+
+TEST(TimerCap, ALongStallStartsTheScheduleAfreshInsteadOfCatchingUp) {
+    Clocked c;
+    c.timer.setInterval(0);
+    c.timer.setMaxRate(60);
+    c.timer.setEnabled(true);
+    ticksOver(c, 100);
+    c.now += 500;  // a slow hole set-up or a stalled window
+    EXPECT_TRUE(c.timer.idle());
+    EXPECT_EQ(c.timer.frameRate(), 2);
+    // No burst: the next tick waits out a whole period.
+    EXPECT_EQ(ticksOver(c, 16), 0);
+    EXPECT_EQ(ticksOver(c, 1), 1);
+    EXPECT_EQ(ticksOver(c, 1000), 60);
+}
+
+TEST(TimerCap, TheLongerOfIntervalAndCapWinsAndNoCapTicksFreely) {
+    Clocked c;
+    c.timer.setInterval(33);
+    c.timer.setMaxRate(60);
+    c.timer.setEnabled(true);
+    EXPECT_EQ(ticksOver(c, 3300), 100);
+    c.timer.setInterval(0);
+    c.timer.setMaxRate(0);
+    EXPECT_EQ(ticksOver(c, 100), 100);
+    c.timer.setMaxRate(-3);
+    EXPECT_EQ(c.timer.maxRate(), 0);
+}
+
+TEST(TimerCap, ReenablingAndAClockStepBackRestartTheSchedule) {
+    Clocked c;
+    c.timer.setInterval(0);
+    c.timer.setMaxRate(60);
+    c.timer.setEnabled(true);
+    ticksOver(c, 50);
+    c.timer.setEnabled(false);
+    c.now += 5000;
+    c.timer.setEnabled(true);
+    EXPECT_EQ(c.timer.msUntilDue(), 17);
+    c.now -= 1000;
+    EXPECT_FALSE(c.timer.idle());
+    EXPECT_EQ(ticksOver(c, 17), 1);
+}
+
 }  // namespace
 }  // namespace orbigolf::platform

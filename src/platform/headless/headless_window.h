@@ -69,7 +69,8 @@ public:
     void setCursorPos(int x, int y) override;
     int cursorX() const override { return cursorX_; }
     int cursorY() const override { return cursorY_; }
-    void setFullscreen(bool) override {}
+    void setFullscreen(bool on) override { fullscreen_ = on; }
+    bool fullscreen() const override { return fullscreen_; }
     void setTitle(const std::string& title) override { title_ = title; }
     const std::string& title() const { return title_; }
     // Errors are kept and written to standard error.
@@ -96,6 +97,7 @@ private:
     bool cursorVisible_ = true;
     int cursorX_ = 0;
     int cursorY_ = 0;
+    bool fullscreen_ = true;
     std::string title_;
     std::vector<std::string> errors_;
 };

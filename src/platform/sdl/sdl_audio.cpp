@@ -3,11 +3,33 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/shared_library.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_library.h"
 
 namespace orbigolf::platform {
 namespace {
+
+void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound card ALSA writes its own lines ("ALSA lib ...") to standard error for
+// every device SDL tries. The failure reaches the player once, through SoundError; ALSA's
+// own messages are turned off in the library SDL opens (the same one, once loaded), when
+// it is installed at all.
+void quietenAlsa() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    static SharedLibraries libraries;
+    try {
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        using SetHandler = int (*)(Handler);
+        reinterpret_cast<SetHandler>(libraries.function("libasound.so.2", "snd_lib_error_set_handler"))(
+            &ignoreAlsaMessage);
+    } catch (const std::runtime_error&) {
+        // No ALSA: SDL uses another driver or none.
+    }
+}
 
 class SdlAudioOutput : public AudioOutput {
 public:
@@ -20,6 +42,7 @@ public:
         } catch (const std::runtime_error& e) {
             throw SoundError(std::string("Cannot start the sound system: ") + e.what());
         }
+        quietenAlsa();
         if (sdl::api().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             throw SoundError(std::string("Cannot start the sound system: ") +
                              sdl::api().SDL_GetError());

@@ -17,13 +17,16 @@ namespace orbigolf::platform::sdl {
     X(SDL_DestroyTexture) \
     X(SDL_DestroyWindow) \
     X(SDL_GetDesktopDisplayMode) \
+    X(SDL_GetDisplayBounds) \
     X(SDL_GetDisplayUsableBounds) \
     X(SDL_GetError) \
+    X(SDL_GetGlobalMouseState) \
     X(SDL_GetModState) \
     X(SDL_GetMouseState) \
     X(SDL_GetRendererOutputSize) \
     X(SDL_GetTicks64) \
     X(SDL_GetWindowDisplayIndex) \
+    X(SDL_GetWindowPosition) \
     X(SDL_GetWindowSize) \
     X(SDL_InitSubSystem) \
     X(SDL_OpenAudioDevice) \

@@ -9,6 +9,7 @@
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_library.h"
 #include "platform/vk.h"
+#include "platform/wrap_text.h"
 
 namespace orbigolf::platform {
 namespace {
@@ -27,9 +28,13 @@ public:
         }
         const Uint32 flags = static_cast<Uint32>(SDL_WINDOW_RESIZABLE) |
                              (fullscreen_ ? static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0u);
-        window_ =
-            sdl::api().SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                        SDL_WINDOWPOS_CENTERED, modeWidth_, modeHeight_, flags);
+        // A full-screen window starts out covering the desktop, as coverDisplay() explains.
+        const int centred = static_cast<int>(SDL_WINDOWPOS_CENTERED);
+        SDL_Rect bounds{centred, centred, modeWidth_, modeHeight_};
+        SDL_Rect desktop;
+        if (fullscreen_ && sdl::api().SDL_GetDisplayBounds(0, &desktop) == 0) bounds = desktop;
+        window_ = sdl::api().SDL_CreateWindow(options.title.c_str(), bounds.x, bounds.y, bounds.w,
+                                              bounds.h, flags);
         if (!window_) {
             const std::string error = sdl::api().SDL_GetError();
             sdl::api().SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
@@ -55,6 +60,9 @@ public:
         }
         modeWidth_ = width;
         modeHeight_ = height;
+        // The form shown in this mode draws its own pointer from mouse moves: it learns
+        // where the pointer is without waiting for the player to move it.
+        reportPointer_ = true;
         if (!fullscreen_) fitWindowToMode();
         sdl::api().SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         sdl::api().SDL_RenderClear(renderer_);
@@ -96,6 +104,10 @@ public:
     // --- EventSource ---
 
     bool pollEvent(InputEvent& out) override {
+        if (reportPointer_) {
+            reportPointer_ = false;
+            if (pointerMove(out)) return true;
+        }
         SDL_Event e;
         while (sdl::api().SDL_PollEvent(&e)) {
             if (translate(e, out)) return true;
@@ -132,12 +144,14 @@ public:
 
     void setFullscreen(bool on) override {
         if (on == fullscreen_) return;
+        if (on) coverDisplay();
         if (sdl::api().SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) !=
             0)
             return;
         fullscreen_ = on;
         if (!on) fitWindowToMode();
     }
+    bool fullscreen() const override { return fullscreen_; }
 
     void setTitle(const std::string& title) override {
         sdl::api().SDL_SetWindowTitle(window_, title.c_str());
@@ -148,8 +162,7 @@ public:
         // Full screen windows can hide the box; leave full screen while it shows.
         const bool wasFullscreen = fullscreen_;
         if (wasFullscreen) setFullscreen(false);
-        sdl::api().SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", message.c_str(),
-                                            window_);
+        showBox(SDL_MESSAGEBOX_ERROR, "Error", message);
         if (wasFullscreen) setFullscreen(true);
     }
 
@@ -157,8 +170,7 @@ public:
         std::cerr << caption << ": " << text << '\n';
         const bool wasFullscreen = fullscreen_;
         if (wasFullscreen) setFullscreen(false);
-        sdl::api().SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(),
-                                            window_);
+        showBox(SDL_MESSAGEBOX_WARNING, caption, text);
         if (wasFullscreen) setFullscreen(true);
     }
 
@@ -197,6 +209,25 @@ private:
         return true;
     }
 
+    // A box sizes itself to its longest line, so long messages are broken into lines. It is
+    // placed on the screen rather than over the window: X11 boxes over a window count the
+    // window's position twice and land off-centre.
+    static void showBox(Uint32 kind, const std::string& caption, const std::string& text) {
+        sdl::api().SDL_ShowSimpleMessageBox(kind, caption.c_str(), wrapText(text).c_str(), nullptr);
+    }
+
+    // Full screen is asked of the window manager, and SDL then takes the window to be as
+    // large as the desktop. With no window manager (a bare X server, a kiosk) nobody
+    // resizes it: the picture would be laid out for the desktop in a smaller window. So
+    // the window is first made to cover the desktop itself.
+    void coverDisplay() {
+        const int display = sdl::api().SDL_GetWindowDisplayIndex(window_);
+        SDL_Rect bounds;
+        if (sdl::api().SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) != 0) return;
+        sdl::api().SDL_SetWindowSize(window_, bounds.w, bounds.h);
+        sdl::api().SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+    }
+
     // A window the mode's size times the largest whole factor that leaves room on the
     // desktop.
     void fitWindowToMode() {
@@ -224,6 +255,23 @@ private:
         const int px = ww > 0 ? static_cast<int>(static_cast<int64_t>(wx) * ow / ww) : wx;
         const int py = wh > 0 ? static_cast<int>(static_cast<int64_t>(wy) * oh / wh) : wy;
         return windowToMode(px, py, placement(), modeWidth_, modeHeight_);
+    }
+
+    // A mouse move to where the system pointer is now, when it is over the window.
+    bool pointerMove(InputEvent& out) {
+        int gx = 0, gy = 0, wx = 0, wy = 0, ww = 0, wh = 0;
+        const Uint32 buttons = sdl::api().SDL_GetGlobalMouseState(&gx, &gy);
+        sdl::api().SDL_GetWindowPosition(window_, &wx, &wy);
+        sdl::api().SDL_GetWindowSize(window_, &ww, &wh);
+        const int x = gx - wx;
+        const int y = gy - wy;
+        if (x < 0 || y < 0 || x >= ww || y >= wh) return false;
+        const ModePoint p = toMode(x, y);
+        cursorX_ = p.x;
+        cursorY_ = p.y;
+        out = InputEvent::mouse(InputEvent::Type::MouseMove, MouseButton::Left, p.x, p.y,
+                                shiftStateFromSdl(sdl::api().SDL_GetModState(), buttons));
+        return true;
     }
 
     static MouseButton buttonOf(Uint8 b) {
@@ -310,6 +358,7 @@ private:
     bool vsync_ = false;
     bool cursorVisible_ = true;
     bool swallowEnterUp_ = false;
+    bool reportPointer_ = true;
     int cursorX_ = 0;
     int cursorY_ = 0;
 };
