@@ -279,10 +279,12 @@ RegKey& RegistryStore::createKey(const std::string& path) {
 }
 
 void RegistryStore::deleteKey(const std::string& path) {
+    // Every key under it goes too, including a key "A\" under "A" (a name ending in a
+    // backslash), which would otherwise bring its parent back when the store is read again.
     const std::string prefix = path + "\\";
     std::erase_if(keys_, [&](const RegKey& k) {
         return sameRegName(k.path, path) ||
-               (k.path.size() > prefix.size() && sameRegName(k.path.substr(0, prefix.size()), prefix));
+               (k.path.size() >= prefix.size() && sameRegName(k.path.substr(0, prefix.size()), prefix));
     });
 }
 
