@@ -1,19 +1,9 @@
 #include "platform/registry_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 
 namespace orbigolf::platform {
-
-std::function<void(const std::filesystem::path&)> registrySaveHook;
 
 namespace {
 
@@ -425,77 +415,6 @@ std::string writeRegistryText(const RegistryStore& store) {
         out += "\n";
     }
     return out;
-}
-
-RegistryStore loadRegistryFile(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec)) return {};
-    std::ifstream in(file, std::ios::binary);
-    if (!in || !std::filesystem::is_regular_file(file, ec) || std::filesystem::file_size(file, ec) > (16u << 20))
-        throw RegistryError("Cannot read the settings file " + file.string());
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    try {
-        return parseRegistryText(bytes);
-    } catch (const RegistryError& e) {
-        throw RegistryError("The settings file " + file.string() + " is " + e.what());
-    }
-}
-
-void saveRegistryFile(const std::filesystem::path& file, const RegistryStore& store) {
-    const std::string text = writeRegistryText(store);
-    const std::string failed = "Cannot write the settings file " + file.string();
-    std::error_code ec;
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    std::string temporary = file.string() + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) throw RegistryError(failed + ": " + std::strerror(errno));
-    bool ok = true;
-    for (size_t done = 0; ok && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        done += ok ? size_t(n) : 0;
-    }
-    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    const int err = errno;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && registrySaveHook) registrySaveHook(temporary);
-    if (!ok || std::rename(temporary.c_str(), file.c_str()) != 0) {
-        const int e = ok ? errno : err;
-        ::unlink(temporary.c_str());
-        throw RegistryError(failed + ": " + std::strerror(e));
-    }
-    // Temporary files of saves that were cut short (a crash before the rename) go now.
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    const std::string stem = file.filename().string() + ".";
-    try {
-        for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
-            const std::string name = e.path().filename().string();
-            if (name.size() == stem.size() + 6 && name.compare(0, stem.size(), stem) == 0 && e.is_regular_file(ec))
-                std::filesystem::remove(e.path(), ec);
-        }
-    } catch (const std::filesystem::filesystem_error&) {
-        // The settings are saved; tidying up can wait for the next save.
-    }
-    // The rename itself reaches the disk with the folder.
-    const std::string dir = folder.string();
-    const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-}
-
-std::filesystem::path defaultSettingsFile() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path base;
-    if (xdg && *xdg == '/') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::filesystem::path(home && *home ? home : ".") / ".config";
-    }
-    return base / "orbigolf" / "settings.reg";
 }
 
 }  // namespace orbigolf::platform

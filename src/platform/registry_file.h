@@ -12,7 +12,8 @@
 // Writing gives REGEDIT4 with UTF-8 text and LF line ends, and replaces the file
 // atomically: the new text goes to a temporary file beside it, which is flushed to disk
 // and then renamed over the old one, so after a crash the file holds either the old
-// settings or the new ones, never a mix.
+// settings or the new ones, never a mix. When the file is a symbolic link, the file it
+// points to is replaced and the link stays.
 //
 // Key paths are full paths with the root's long name ("HKEY_CURRENT_USER\Software\...");
 // keys and value names match without regard to ASCII letter case, as the registry's do.
