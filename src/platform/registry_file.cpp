@@ -50,19 +50,29 @@ std::string utf8FromUtf16le(std::span<const uint8_t> b) {
     return out;
 }
 
+// Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF (what JSON
+// writers and readers accept).
 bool validUtf8(const std::string& s) {
     for (size_t i = 0; i < s.size();) {
         const auto c = static_cast<uint8_t>(s[i]);
-        const size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        const size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
         if (n == 0 || i + n > s.size()) return false;
-        for (size_t k = 1; k < n; ++k)
+        const auto second = static_cast<uint8_t>(s[i + 1]);
+        const uint8_t low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+        const uint8_t high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+        if (second < low || second > high) return false;
+        for (size_t k = 2; k < n; ++k)
             if ((static_cast<uint8_t>(s[i + k]) & 0xC0) != 0x80) return false;
         i += n;
     }
     return true;
 }
 
-// 8-bit text of older exports that is not UTF-8 is read as Windows-1252.
+// 8-bit text that is not UTF-8 (older exports, hand-edited files) is read as Windows-1252.
 std::string utf8FromAnsi(const std::string& s) {
     if (validUtf8(s)) return s;
     static const uint16_t k80[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -341,7 +351,7 @@ RegistryStore parseRegistryText(std::span<const uint8_t> file) {
             line += trim(lines[++i]);
         }
         if (line.empty() || line[0] == ';') continue;
-        if (ansi) line = utf8FromAnsi(line);
+        line = utf8FromAnsi(line);
         if (line[0] == '[') {
             if (line.back() != ']' || line.size() < 3) {
                 ++store.skippedLines;

@@ -2,12 +2,14 @@
 // The registry stand-in: keys and typed values kept in one text file in the registry
 // export format.
 //
-// Reading accepts "REGEDIT4" files (8-bit text: UTF-8, else Windows-1252) and
-// "Windows Registry Editor Version 5.00" files in UTF-16LE with a byte-order mark or in
-// UTF-8 (with or without a mark), with LF or CRLF line ends, "\" line continuations,
+// Reading accepts "REGEDIT4" files and "Windows Registry Editor Version 5.00" files in
+// UTF-16LE with a byte-order mark or in 8-bit text (with or without a UTF-8 mark), with LF
+// or CRLF line ends, "\" line continuations,
 // comments, key and value deletions ("[-key]", "name"=-), quoted strings with \\ and \"
 // escapes, dword: and hex(n): values. A line that cannot be read is skipped and counted;
-// a file without either header is not a registry file and is refused.
+// a file without either header is not a registry file and is refused. 8-bit text of either
+// kind is UTF-8 where a line is valid UTF-8 and Windows-1252 otherwise, so every key, name
+// and text read is valid UTF-8.
 //
 // Writing gives REGEDIT4 with UTF-8 text and LF line ends, and replaces the file
 // atomically: the new text goes to a temporary file beside it, which is flushed to disk

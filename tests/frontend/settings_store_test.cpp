@@ -106,6 +106,19 @@ TEST(RegistryText, DeletingAKeyTakesEverySubkey) {
     EXPECT_EQ(platform::parseRegistryText(bytesOf(platform::writeRegistryText(s))).keys().size(), 1u);
 }
 
+TEST(RegistryText, EightBitTextIsWindows1252InBothDialects) {
+    const std::string k = "HKEY_CURRENT_USER\\K";
+    for (const std::string header : {"REGEDIT4", "Windows Registry Editor Version 5.00"}) {
+        const RegistryStore s = platform::parseRegistryText(bytesOf(
+            header + "\n[" + k + "]\n\"Player 1\"=\"Jos\xe9 \x80\"\n\"Zo\xc3\xab\"=\"Zo\xc3\xab\"\n"
+                     "\"Odd\"=\"\xc0\x80\xed\xa0\x80\"\n"));
+        EXPECT_EQ(s.value(k, "Player 1")->text, "José €") << header;
+        EXPECT_EQ(s.value(k, "Zoë")->text, "Zoë") << header;
+        // An overlong form and a surrogate are not UTF-8 either.
+        EXPECT_EQ(s.value(k, "Odd")->text, "À€í\u00a0€") << header;
+    }
+}
+
 TEST(RegistryText, CorpusExportsRead) {
     const fs::path dir = fs::path(ORBIGOLF_CORPUS_DIR) / "reg";
     if (!fs::is_directory(dir)) GTEST_SKIP() << "corpus not present";
