@@ -2,23 +2,31 @@
 // moving on, painting stretched and unstretched) and either shows frames or stops with a
 // message; it never reads or writes outside its buffers.
 
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "media/flic_player.h"
 
 using namespace orbigolf;
 
+namespace {
+
+// The player reads its file while it plays, so the bytes become one: a file in memory,
+// made once, that no input writes to disk and nothing leaves behind.
+const std::string& fileHolding(const uint8_t* data, size_t size) {
+    static const int fd = ::memfd_create("orbigolf_flic_fuzz", MFD_CLOEXEC);
+    static const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    if (fd < 0 || ::ftruncate(fd, 0) != 0 || ::pwrite(fd, data, size, 0) != ssize_t(size)) __builtin_trap();
+    return path;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // The player reads files while it plays, so the bytes become one.
-    static const std::string file = "/tmp/orbigolf_flic_fuzz_" + std::to_string(getpid()) + ".flc";
-    if (FILE* f = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(data, 1, size, f);
-        std::fclose(f);
-    }
+    const std::string& file = fileHolding(data, size);
     uint64_t now = 0;
     platform::Surface screen(64, 48);
     media::TFliPlayerTimer player([&now] { return now; });
