@@ -79,7 +79,8 @@ std::string programSummaryJson(ProgramHost& host, Tlaunchpad& launchpad) {
     j["controls"] = controls;
     j["errors"] = host.errors();
     j["lastGame"] = host.lastGameSummary() ? Json::parse(*host.lastGameSummary()) : Json();
-    return j.dump();
+    // The controls and messages hold what was typed; a byte that is not UTF-8 becomes U+FFFD.
+    return j.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 int runLive(const ProgramOptions& o, const WindowBackend& backend, std::ostream& err) {

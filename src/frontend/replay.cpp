@@ -535,6 +535,10 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// Names and messages may hold any bytes (a replay types them, a settings file keeps them);
+// a byte that is not UTF-8 is written as U+FFFD instead of stopping the run.
+std::string jsonText(const Json& j) { return j.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
 }  // namespace
 
 std::string summaryJson(const TMain& game, int64_t ticks) {
@@ -578,7 +582,7 @@ std::string summaryJson(const TMain& game, int64_t ticks) {
         players.push_back(std::move(q));
     }
     j["players"] = std::move(players);
-    return j.dump();
+    return jsonText(j);
 }
 
 std::string traceJson(const TMain& game, int64_t tick) {
@@ -635,7 +639,7 @@ std::string traceJson(const TMain& game, int64_t tick) {
         players.push_back(std::move(q));
     }
     j["players"] = std::move(players);
-    return j.dump();
+    return jsonText(j);
 }
 
 }  // namespace orbigolf::replay

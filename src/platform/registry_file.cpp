@@ -1,19 +1,9 @@
 #include "platform/registry_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 
 namespace orbigolf::platform {
-
-std::function<void(const std::filesystem::path&)> registrySaveHook;
 
 namespace {
 
@@ -60,19 +50,29 @@ std::string utf8FromUtf16le(std::span<const uint8_t> b) {
     return out;
 }
 
+// Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF (what JSON
+// writers and readers accept).
 bool validUtf8(const std::string& s) {
     for (size_t i = 0; i < s.size();) {
         const auto c = static_cast<uint8_t>(s[i]);
-        const size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        const size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
         if (n == 0 || i + n > s.size()) return false;
-        for (size_t k = 1; k < n; ++k)
+        const auto second = static_cast<uint8_t>(s[i + 1]);
+        const uint8_t low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+        const uint8_t high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+        if (second < low || second > high) return false;
+        for (size_t k = 2; k < n; ++k)
             if ((static_cast<uint8_t>(s[i + k]) & 0xC0) != 0x80) return false;
         i += n;
     }
     return true;
 }
 
-// 8-bit text of older exports that is not UTF-8 is read as Windows-1252.
+// 8-bit text that is not UTF-8 (older exports, hand-edited files) is read as Windows-1252.
 std::string utf8FromAnsi(const std::string& s) {
     if (validUtf8(s)) return s;
     static const uint16_t k80[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -279,10 +279,12 @@ RegKey& RegistryStore::createKey(const std::string& path) {
 }
 
 void RegistryStore::deleteKey(const std::string& path) {
+    // Every key under it goes too, including a key "A\" under "A" (a name ending in a
+    // backslash), which would otherwise bring its parent back when the store is read again.
     const std::string prefix = path + "\\";
     std::erase_if(keys_, [&](const RegKey& k) {
         return sameRegName(k.path, path) ||
-               (k.path.size() > prefix.size() && sameRegName(k.path.substr(0, prefix.size()), prefix));
+               (k.path.size() >= prefix.size() && sameRegName(k.path.substr(0, prefix.size()), prefix));
     });
 }
 
@@ -349,7 +351,7 @@ RegistryStore parseRegistryText(std::span<const uint8_t> file) {
             line += trim(lines[++i]);
         }
         if (line.empty() || line[0] == ';') continue;
-        if (ansi) line = utf8FromAnsi(line);
+        line = utf8FromAnsi(line);
         if (line[0] == '[') {
             if (line.back() != ']' || line.size() < 3) {
                 ++store.skippedLines;
@@ -423,77 +425,6 @@ std::string writeRegistryText(const RegistryStore& store) {
         out += "\n";
     }
     return out;
-}
-
-RegistryStore loadRegistryFile(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec)) return {};
-    std::ifstream in(file, std::ios::binary);
-    if (!in || !std::filesystem::is_regular_file(file, ec) || std::filesystem::file_size(file, ec) > (16u << 20))
-        throw RegistryError("Cannot read the settings file " + file.string());
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    try {
-        return parseRegistryText(bytes);
-    } catch (const RegistryError& e) {
-        throw RegistryError("The settings file " + file.string() + " is " + e.what());
-    }
-}
-
-void saveRegistryFile(const std::filesystem::path& file, const RegistryStore& store) {
-    const std::string text = writeRegistryText(store);
-    const std::string failed = "Cannot write the settings file " + file.string();
-    std::error_code ec;
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    std::string temporary = file.string() + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) throw RegistryError(failed + ": " + std::strerror(errno));
-    bool ok = true;
-    for (size_t done = 0; ok && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        done += ok ? size_t(n) : 0;
-    }
-    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    const int err = errno;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && registrySaveHook) registrySaveHook(temporary);
-    if (!ok || std::rename(temporary.c_str(), file.c_str()) != 0) {
-        const int e = ok ? errno : err;
-        ::unlink(temporary.c_str());
-        throw RegistryError(failed + ": " + std::strerror(e));
-    }
-    // Temporary files of saves that were cut short (a crash before the rename) go now.
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    const std::string stem = file.filename().string() + ".";
-    try {
-        for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
-            const std::string name = e.path().filename().string();
-            if (name.size() == stem.size() + 6 && name.compare(0, stem.size(), stem) == 0 && e.is_regular_file(ec))
-                std::filesystem::remove(e.path(), ec);
-        }
-    } catch (const std::filesystem::filesystem_error&) {
-        // The settings are saved; tidying up can wait for the next save.
-    }
-    // The rename itself reaches the disk with the folder.
-    const std::string dir = folder.string();
-    const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-}
-
-std::filesystem::path defaultSettingsFile() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path base;
-    if (xdg && *xdg == '/') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::filesystem::path(home && *home ? home : ".") / ".config";
-    }
-    return base / "orbigolf" / "settings.reg";
 }
 
 }  // namespace orbigolf::platform

@@ -2,17 +2,20 @@
 // The registry stand-in: keys and typed values kept in one text file in the registry
 // export format.
 //
-// Reading accepts "REGEDIT4" files (8-bit text: UTF-8, else Windows-1252) and
-// "Windows Registry Editor Version 5.00" files in UTF-16LE with a byte-order mark or in
-// UTF-8 (with or without a mark), with LF or CRLF line ends, "\" line continuations,
+// Reading accepts "REGEDIT4" files and "Windows Registry Editor Version 5.00" files in
+// UTF-16LE with a byte-order mark or in 8-bit text (with or without a UTF-8 mark), with LF
+// or CRLF line ends, "\" line continuations,
 // comments, key and value deletions ("[-key]", "name"=-), quoted strings with \\ and \"
 // escapes, dword: and hex(n): values. A line that cannot be read is skipped and counted;
-// a file without either header is not a registry file and is refused.
+// a file without either header is not a registry file and is refused. 8-bit text of either
+// kind is UTF-8 where a line is valid UTF-8 and Windows-1252 otherwise, so every key, name
+// and text read is valid UTF-8.
 //
 // Writing gives REGEDIT4 with UTF-8 text and LF line ends, and replaces the file
 // atomically: the new text goes to a temporary file beside it, which is flushed to disk
 // and then renamed over the old one, so after a crash the file holds either the old
-// settings or the new ones, never a mix.
+// settings or the new ones, never a mix. When the file is a symbolic link, the file it
+// points to is replaced and the link stays.
 //
 // Key paths are full paths with the root's long name ("HKEY_CURRENT_USER\Software\...");
 // keys and value names match without regard to ASCII letter case, as the registry's do.

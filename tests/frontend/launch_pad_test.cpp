@@ -14,6 +14,7 @@
 #include "frontend/launch_pad_panels.h"
 #include "frontend/program.h"
 #include "platform/ascii_case.h"
+#include "scratch_dir.h"
 
 #ifndef ORBIGOLF_CONTENT_DIR
 #define ORBIGOLF_CONTENT_DIR "."
@@ -131,11 +132,8 @@ private:
 
 class LaunchPad : public ::testing::Test {
 protected:
-    fs::path dir_ = fs::temp_directory_path() /
-                    ("orbigolf_launch_pad_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    void SetUp() override { fs::remove_all(dir_); }
-    void TearDown() override { fs::remove_all(dir_); }
+    ScratchDir scratch_{"launch-pad"};
+    const fs::path dir_ = scratch_.path();
     const Layout& ui = layout();
 };
 
@@ -287,6 +285,26 @@ TEST_F(LaunchPad, AStoredValueOfTheWrongTypeLoadsNothing) {
     ASSERT_EQ(s["errors"].size(), 1u);
     EXPECT_NE(s["errors"][0].get<std::string>().find("Invalid data type for 'Players'"), std::string::npos);
     EXPECT_EQ(s["controls"]["player1"], "Player 1");
+}
+
+TEST_F(LaunchPad, ANameInWindows1252FromANewerExportPlaysAndIsReported) {
+    const fs::path settings = dir_ / "settings.reg";
+    ProgramRun save;
+    save.click(kSetupSpot).click(ui->OkButton1).play(dir_ / "a", settings);
+    std::string text = fileText(settings);
+    const std::string name = "\"Player 1\"=\"Player 1\"";
+    ASSERT_NE(text.find(name), std::string::npos) << text;
+    text.replace(text.find(name), name.size(), "\"Player 1\"=\"Jos\xe9\"");
+    text.replace(0, text.find('\n'), "Windows Registry Editor Version 5.00");
+    std::ofstream(settings, std::ios::trunc | std::ios::binary) << text;
+
+    ProgramRun run;
+    run.click(kStartGameSpot).click(ui->launch).playAndLeave();
+    const Json s = run.play(dir_ / "b", settings);
+    EXPECT_TRUE(s["errors"].empty()) << s["errors"];
+    EXPECT_EQ(s["games"], 1);
+    EXPECT_EQ(s["controls"]["player1"], "José");
+    EXPECT_EQ(s["lastGame"]["players"][0]["name"], "José");
 }
 
 TEST_F(LaunchPad, StoredNumbersOutsideTheirListKeepTheListsSelection) {

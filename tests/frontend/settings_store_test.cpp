@@ -1,11 +1,7 @@
-// The settings store: registry export files (ours and real ones), the atomic save, and
+// The settings store: registry export files (ours and real ones), where the file lives, and
 // TAMReg's key paths, typed loads and saves and failure messages.
 
 #include <gtest/gtest.h>
-
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +10,7 @@
 
 #include "frontend/am_reg.h"
 #include "platform/registry_file.h"
+#include "scratch_dir.h"
 
 namespace orbigolf {
 namespace {
@@ -25,16 +22,6 @@ using platform::RegistryStore;
 using platform::RegValue;
 
 constexpr const char* kKey = "HKEY_CURRENT_USER\\Software\\Vexlo\\Orbigolf Demo v1.1\\";
-
-class TempDir {
-public:
-    TempDir() {
-        std::string t = (fs::temp_directory_path() / "orbigolf-settings-XXXXXX").string();
-        path = mkdtemp(t.data());
-    }
-    ~TempDir() { fs::remove_all(path); }
-    fs::path path;
-};
 
 std::vector<uint8_t> bytesOf(const std::string& s) { return {s.begin(), s.end()}; }
 
@@ -114,6 +101,27 @@ TEST(RegistryText, WritesWhatItReads) {
     EXPECT_EQ(platform::writeRegistryText(back), text);
 }
 
+TEST(RegistryText, DeletingAKeyTakesEverySubkey) {
+    // "A\" is a subkey of "A" whose name ends in a backslash; "AB" is no subkey of "A".
+    const RegistryStore s = platform::parseRegistryText(bytesOf("REGEDIT4\n[A\\]\n[A\\B]\n[AB]\n[-A]\n"));
+    ASSERT_EQ(s.keys().size(), 1u);
+    EXPECT_TRUE(s.keyExists("AB"));
+    EXPECT_EQ(platform::parseRegistryText(bytesOf(platform::writeRegistryText(s))).keys().size(), 1u);
+}
+
+TEST(RegistryText, EightBitTextIsWindows1252InBothDialects) {
+    const std::string k = "HKEY_CURRENT_USER\\K";
+    for (const std::string header : {"REGEDIT4", "Windows Registry Editor Version 5.00"}) {
+        const RegistryStore s = platform::parseRegistryText(bytesOf(
+            header + "\n[" + k + "]\n\"Player 1\"=\"Jos\xe9 \x80\"\n\"Zo\xc3\xab\"=\"Zo\xc3\xab\"\n"
+                     "\"Odd\"=\"\xc0\x80\xed\xa0\x80\"\n"));
+        EXPECT_EQ(s.value(k, "Player 1")->text, "José €") << header;
+        EXPECT_EQ(s.value(k, "Zoë")->text, "Zoë") << header;
+        // An overlong form and a surrogate are not UTF-8 either.
+        EXPECT_EQ(s.value(k, "Odd")->text, "À€í\u00a0€") << header;
+    }
+}
+
 TEST(RegistryText, CorpusExportsRead) {
     const fs::path dir = fs::path(ORBIGOLF_CORPUS_DIR) / "reg";
     if (!fs::is_directory(dir)) GTEST_SKIP() << "corpus not present";
@@ -137,63 +145,9 @@ TEST(RegistryText, CorpusExportsRead) {
     EXPECT_GT(palette->data.size(), 40u);
 }
 
-TEST(RegistryFile, SaveIsAtomicWhenKilledBeforeTheRename) {
-    TempDir dir;
-    const fs::path file = dir.path / "sub" / "settings.reg";
-    RegistryStore old;
-    old.setValue("HKEY_CURRENT_USER\\K", "V", RegValue::string("old"));
-    platform::saveRegistryFile(file, old);
-    const std::string before = fileText(file);
-
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        platform::registrySaveHook = [](const fs::path&) { raise(SIGKILL); };
-        RegistryStore neu;
-        for (int i = 0; i < 1000; ++i) {
-            std::string name = "V";
-            name += std::to_string(i);
-            neu.setValue("HKEY_CURRENT_USER\\K", name, RegValue::number(1));
-        }
-        platform::saveRegistryFile(file, neu);
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(fileText(file), before);
-    EXPECT_EQ(platform::loadRegistryFile(file).value("HKEY_CURRENT_USER\\K", "V")->text, "old");
-    // The killed save left its temporary file; the next save clears it away.
-    auto leftovers = [&] {
-        int n = 0;
-        for (const auto& e : fs::directory_iterator(file.parent_path())) n += e.path() != file;
-        return n;
-    };
-    EXPECT_EQ(leftovers(), 1);
-    platform::saveRegistryFile(file, old);
-    EXPECT_EQ(leftovers(), 0);
-
-    // A failed write leaves the old file and no temporary behind.
-    platform::registrySaveHook = [](const fs::path& tmp) { fs::remove(tmp); };
-    EXPECT_THROW(platform::saveRegistryFile(file, RegistryStore{}), platform::RegistryError);
-    platform::registrySaveHook = nullptr;
-    EXPECT_EQ(fileText(file), before);
-}
-
-TEST(RegistryFile, SettingsLiveUnderTheConfigurationFolder) {
-    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
-    const std::string keep = oldXdg ? oldXdg : "";
-    setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
-    EXPECT_EQ(platform::defaultSettingsFile(), fs::path("/tmp/cfg/orbigolf/settings.reg"));
-    unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(platform::defaultSettingsFile().parent_path().filename(), "orbigolf");
-    EXPECT_EQ(platform::defaultSettingsFile().parent_path().parent_path().filename(), ".config");
-    if (oldXdg) setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
-}
-
 TEST(TAMReg, KeyPathAndProperties) {
-    TempDir dir;
-    TAMReg reg("Title", dir.path / "s.reg");
+    ScratchDir dir("settings");
+    TAMReg reg("Title", dir / "s.reg");
     EXPECT_EQ(reg.Application(), "Title");
     EXPECT_EQ(reg.Group(), "Software");
     reg.setCompany("Vexlo");
@@ -216,8 +170,8 @@ TEST(TAMReg, KeyPathAndProperties) {
 }
 
 TEST(TAMReg, RoundTripOfEveryKind) {
-    TempDir dir;
-    const fs::path file = dir.path / "orbigolf" / "settings.reg";
+    ScratchDir dir("settings");
+    const fs::path file = dir / "orbigolf" / "settings.reg";
     {
         LaunchPadStore reg(file);
         reg.setOpened(true);
@@ -249,8 +203,8 @@ TEST(TAMReg, RoundTripOfEveryKind) {
 }
 
 TEST(TAMReg, FailureMessages) {
-    TempDir dir;
-    const fs::path file = dir.path / "settings.reg";
+    ScratchDir dir("settings");
+    const fs::path file = dir / "settings.reg";
     writeText(file, std::string("REGEDIT4\n\n[") + kKey + "Sound]\n\"Sound\"=\"yes\"\n\n[" + kKey +
                         "Players]\n\n[" + kKey + "Player 2]\n\n[" + kKey + "Skin]\n\"Skin\"=dword:00000001\n\n[" +
                         kKey + "Course]\n\"Course\"=hex:01,00,00,00\n[" + kKey + "Name]\n\"Name\"=hex(2):61,62,00,63\n");
@@ -285,8 +239,8 @@ TEST(TAMReg, FailureMessages) {
 }
 
 TEST(TAMReg, SavesReachTheDiskOnlyWhenClosed) {
-    TempDir dir;
-    const fs::path file = dir.path / "settings.reg";
+    ScratchDir dir("settings");
+    const fs::path file = dir / "settings.reg";
     {
         LaunchPadStore reg(file);
         reg.setOpened(true);

@@ -9,12 +9,13 @@
 
 #include "game/geometry.h"
 #include "game/hole_file.h"
+#include "scratch_dir.h"
 
 namespace orbigolf {
 namespace {
 
 std::string writeHole(const std::string& name, const std::string& text) {
-    const std::string path = ::testing::TempDir() + "orbigolf_" + name + ".hole";
+    const std::string path = processScratchDir().string() + "/orbigolf_" + name + ".hole";
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -32,7 +33,7 @@ int groundDistOf(const playerrec& a, const playerrec& b) {
 }
 
 TEST(HoleFile, MissingEmptyOrMalformedValuesGiveTheDefaults) {
-    for (const std::string& path : {::testing::TempDir() + "no_such_hole.hole", writeHole("empty", ""),
+    for (const std::string& path : {processScratchDir().string() + "/no_such_hole.hole", writeHole("empty", ""),
                                     writeHole("bad", "[ball]\nx=$\ny=0x\n[course]\npar=4.5\n")}) {
         GameState s = freshGame(1, 3);
         s.coursePar = 4;

@@ -9,6 +9,7 @@
 #include "drawing_test_support.h"
 #include "game/hole_file.h"
 #include "game/scenery.h"
+#include "scratch_dir.h"
 
 namespace orbigolf {
 namespace {
@@ -216,7 +217,7 @@ TEST(Scenery, FallingRocksThrowEightParticles) {
 
 TEST(Scenery, ObstaclesOfAHoleFileSwitchTheirAreasOnTheCycle) {
     // A small hole with the three obstacle walls, all enabled in the file.
-    const std::string path = ::testing::TempDir() + "course2hole9.hole";
+    const std::string path = processScratchDir().string() + "/course2hole9.hole";
     std::ofstream(path, std::ios::binary)
         << "[course]\npar=3\n"
            "[area40]\nkind=1\nx1=511\ny1=181\nx2=560\ny2=181\nenabled=1\n"

@@ -7,6 +7,7 @@
 
 #include "frontend/program.h"
 #include "game_screen_support.h"
+#include "scratch_dir.h"
 
 #ifndef ORBIGOLF_REPLAY_DIR
 #define ORBIGOLF_REPLAY_DIR "."
@@ -180,8 +181,7 @@ TEST(ReplayRun, NoTickRunsOnceTheGameHasClosed) {
 }
 
 TEST(ReplayRun, TheSameReplayGivesTheSameSummaryTraceAndScreenshot) {
-    const fs::path dir = fs::temp_directory_path() / "orbigolf-replay-determinism";
-    fs::create_directories(dir);
+    const ScratchDir dir("replay-determinism");
     const std::string file = std::string(ORBIGOLF_REPLAY_DIR) + "/aim_and_putt.replay";
     auto runOnce = [&](const std::string& tag) {
         frontend::ProgramOptions o;
@@ -210,11 +210,29 @@ TEST(ReplayRun, TheSameReplayGivesTheSameSummaryTraceAndScreenshot) {
         const Json j = Json::parse(line);
         EXPECT_EQ(j["tick"], ++lines);
     }
-    fs::remove_all(dir);
+}
+
+TEST(ReplayRun, ANameThatIsNotUtf8IsWrittenWithAReplacementCharacter) {
+    const ScratchDir dir("replay-name");
+    std::ofstream(dir / "name.replay", std::ios::binary)
+        << "orbigolf-replay 1\ncontrol players 1\ncontrol player1 Jos\xe9\ncontrol player2 Zo\xc3\xab\ntick 3\nend 4\n";
+    frontend::ProgramOptions o;
+    o.dataDir = ORBIGOLF_CONTENT_DIR;
+    o.replay = (dir / "name.replay").string();
+    o.headless = true;
+    o.summary = (dir / "summary.json").string();
+    o.trace = (dir / "trace.jsonl").string();
+    std::ostringstream err;
+    ASSERT_EQ(frontend::runProgram(o, nullptr, err), 0) << err.str();
+    std::ifstream in(*o.summary);
+    const Json s = Json::parse(in);
+    EXPECT_EQ(s["players"][0]["name"], "Jos\uFFFD");
+    EXPECT_EQ(s["players"][1]["name"], "Zoë");
 }
 
 TEST(ReplayRun, ABadReplayIsRefusedBeforeTheGameStarts) {
-    const fs::path file = fs::temp_directory_path() / "orbigolf-bad.replay";
+    const ScratchDir dir("bad-replay");
+    const fs::path file = dir / "bad.replay";
     std::ofstream(file) << "orbigolf-replay 1\ntick 1\nmousemove 1 2 3\n";
     frontend::ProgramOptions o;
     o.dataDir = ORBIGOLF_CONTENT_DIR;
@@ -223,7 +241,6 @@ TEST(ReplayRun, ABadReplayIsRefusedBeforeTheGameStarts) {
     std::ostringstream err;
     EXPECT_EQ(frontend::runProgram(o, nullptr, err), 1);
     EXPECT_NE(err.str().find(":3: mousemove takes 2 values"), std::string::npos) << err.str();
-    fs::remove(file);
 }
 
 // Each hand-written replay in replays/ has NAME.replay and NAME.expect.json: the fields

@@ -6,6 +6,7 @@
 
 #include "game/sound_ids.h"
 #include "game_screen_support.h"
+#include "scratch_dir.h"
 
 namespace orbigolf::testing {
 namespace {
@@ -104,7 +105,7 @@ TEST(StartUp, SoundOffKeepsTheLoadingSoundSilent) {
 
 // A data folder with every content file but the ones refused by `skip`.
 fs::path partialDataDir(const std::string& name, const std::function<bool(const std::string&)>& skip) {
-    const fs::path dir = fs::temp_directory_path() / ("orbigolf-game-screen-" + name);
+    const fs::path dir = processScratchDir() / ("data-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     for (const fs::directory_entry& e : fs::directory_iterator(ORBIGOLF_CONTENT_DIR)) {

@@ -11,6 +11,7 @@
 
 #include "media/flic_chunks.h"
 #include "test_bytes.h"
+#include "scratch_dir.h"
 
 namespace orbigolf::media::test {
 
@@ -54,9 +55,7 @@ struct FlicFileBuilder {
     }
 
     std::string write(const std::string& name) const {
-        const auto dir = std::filesystem::temp_directory_path() / "orbigolf_flic_tests";
-        std::filesystem::create_directories(dir);
-        const auto path = (dir / name).string();
+        const auto path = (processScratchDir() / name).string();
         const Bytes b = bytes();
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
         return path;

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "test_bytes.h"
+#include "scratch_dir.h"
 
 namespace orbigolf {
 namespace {
@@ -14,7 +15,7 @@ using media::makeRgb;
 using media::test::errorOf;
 
 std::string tempPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() / ("orbigolf_image_list_" + name)).string();
+    return (processScratchDir() / name).string();
 }
 
 media::Bitmap gradient(int w, int h) {

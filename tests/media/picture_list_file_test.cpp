@@ -9,6 +9,7 @@
 
 #include "media/component_stream.h"
 #include "test_bytes.h"
+#include "scratch_dir.h"
 
 namespace orbigolf::media {
 namespace {
@@ -263,7 +264,7 @@ TEST(PictureListFile, ReadingForDisplayMatchesTheFullReader) {
 }
 
 TEST(PictureListFile, FilesOnDisk) {
-    const std::string path = (std::filesystem::temp_directory_path() / "orbigolf_pictures_test.dxg").string();
+    const std::string path = (processScratchDir() / "pictures.dxg").string();
     savePictureListFile(path, sampleList());
     EXPECT_EQ(loadPictureListFile(path).items, sampleList().items);
 

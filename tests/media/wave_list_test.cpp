@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "test_bytes.h"
+#include "scratch_dir.h"
 
 namespace orbigolf {
 namespace {
@@ -132,7 +133,7 @@ TEST(TDXWaveList, BuffersWaitForTheDevice) {
     platform::TDXSound device;  // not initialised
     media::SoundListFile file;
     file.items = {sound("a", 10), sound("b", 10, 3)};
-    const std::string path = (std::filesystem::temp_directory_path() / "orbigolf_wave_list.dxw").string();
+    const std::string path = (processScratchDir() / "list.dxw").string();
     media::saveSoundListFile(path, file);
 
     TDXWaveList list(&device);

@@ -10,8 +10,7 @@
 
 #include "platform/movie/movie.h"
 #include "platform/movie/movie_writer.h"
-
-#include <unistd.h>
+#include "scratch_dir.h"
 
 namespace orbigolf::platform {
 namespace {
@@ -122,8 +121,7 @@ std::vector<uint8_t> fileBytes(const fs::path& p) {
 }
 
 TEST(MovieWriter, WritesTheSameBytesEveryTimeAndReadsBack) {
-    const fs::path dir = fs::temp_directory_path() / ("orbigolf-movie-" + std::to_string(getpid()));
-    fs::create_directories(dir);
+    const ScratchDir dir("movie");
     for (const char* codec : {"msvideo1", "cinepak"}) {
         MovieWriterOptions o;
         o.width = 64;
@@ -158,13 +156,10 @@ TEST(MovieWriter, WritesTheSameBytesEveryTimeAndReadsBack) {
         EXPECT_EQ(sound.size(), o.sound.size());
         EXPECT_TRUE(std::equal(sound.begin(), sound.end(), o.sound.begin()));
     }
-    fs::remove_all(dir);
 }
 
 TEST(Movie, ASoundTrackAtAnImpossibleRateIsLeftOut) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("orbigolf-movie-rate-" + std::to_string(getpid()));
-    fs::create_directories(dir);
+    const ScratchDir dir("movie-rate");
     MovieWriterOptions o;
     o.width = 16;
     o.height = 16;
@@ -172,7 +167,6 @@ TEST(Movie, ASoundTrackAtAnImpossibleRateIsLeftOut) {
     o.sound.assign(22050, 1000);
     writeMovie((dir / "m.avi").string(), o, [](int, Surface&) {});
     std::vector<uint8_t> bytes = fileBytes(dir / "m.avi");
-    fs::remove_all(dir);
     // The sound stream's format: PCM, one channel, 22050 samples a second; the rate becomes
     // about 755 million.
     const uint8_t pcm[8] = {0x01, 0x00, 0x01, 0x00, 0x22, 0x56, 0x00, 0x00};

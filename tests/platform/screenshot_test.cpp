@@ -10,6 +10,7 @@
 
 #include "platform/screenshot.h"
 #include "test_pictures.h"
+#include "scratch_dir.h"
 
 namespace orbigolf::platform {
 namespace {
@@ -59,7 +60,7 @@ TEST(Screenshot, RoundTripExpandsEveryChannelExactly) {
 
 TEST(Screenshot, SavesAFileAndReportsFailures) {
     const Picture p = testing::solidPicture(5, 4, toRgb565(200, 100, 50));
-    const auto path = std::filesystem::temp_directory_path() / "orbigolf_platform_screenshot_test.png";
+    const auto path = processScratchDir() / "shot.png";
     savePng(p.surface, path.string());
     std::ifstream in(path, std::ios::binary);
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

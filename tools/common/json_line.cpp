@@ -15,7 +15,7 @@ void write(const Json& v, std::string& out) {
             for (const auto& [key, member] : v.items()) {
                 if (!first) out += ',';
                 first = false;
-                out += Json(key).dump();
+                out += Json(key).dump(-1, ' ', false, Json::error_handler_t::replace);
                 out += ':';
                 write(member, out);
             }
@@ -43,7 +43,8 @@ void write(const Json& v, std::string& out) {
             break;
         }
         default:
-            out += v.dump();
+            // A string that is not UTF-8 gets U+FFFD for each bad byte instead of an exception.
+            out += v.dump(-1, ' ', false, Json::error_handler_t::replace);
             break;
     }
 }

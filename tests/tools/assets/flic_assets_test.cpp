@@ -10,6 +10,7 @@
 #include "../../media/flic_test_files.h"
 #include "flic_command.h"
 #include "media/flic_player.h"
+#include "scratch_dir.h"
 
 namespace orbigolf::assets {
 namespace {
@@ -63,8 +64,8 @@ TEST(FlicAssets, FramesAsPictures) {
     EXPECT_EQ(flicFrame(file, 3).pixel(4, 2), media::makeRgb(0, 0, 0));
     EXPECT_THROW(flicFrame(file, 4), media::MediaError);
     EXPECT_THROW(flicFrame(file, 0), media::MediaError);
-    const fs::path out = fs::temp_directory_path() / "orbigolf_flic_export";
-    fs::remove_all(out);
+    const ScratchDir scratch("flic-export");
+    const fs::path out = scratch / "frames";
     const std::vector<std::string> written = exportFlicFrames(file, out.string());
     ASSERT_EQ(written.size(), 3u);
     EXPECT_EQ(fs::path(written[0]).filename(), "0001.png");
@@ -73,7 +74,6 @@ TEST(FlicAssets, FramesAsPictures) {
     const fs::path png = out / "frame2.png";
     runTool("png " + file + " " + png.string() + " 2");
     EXPECT_TRUE(fs::is_regular_file(png));
-    fs::remove_all(out);
 }
 
 TEST(FlicAssets, DamagedFileGivesThePlayersMessage) {

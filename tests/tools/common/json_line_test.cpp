@@ -41,6 +41,9 @@ TEST(JsonLine, EightBitNamesBecomeUtf8) {
     EXPECT_EQ(utf8Text("caf\xC3\xA9"), "caf\xC3\xA9");    // already UTF-8
     EXPECT_EQ(utf8Text("\xE2\x82"), "\xC3\xA2\xC2\x82");  // a cut sequence
     EXPECT_EQ(jsonLine(Json(utf8Text("\x01\xFF"))), "\"\\u0001\xC3\xBF\"");
+    // A string that missed utf8Text, as a value or as a member's name, still gives a line.
+    const Json raw = {{"Jos\xE9", "Jos\xE9"}, {"list", {"\xC3"}}};
+    EXPECT_EQ(jsonLine(raw), "{\"Jos\xEF\xBF\xBD\":\"Jos\xEF\xBF\xBD\",\"list\":[\"\xEF\xBF\xBD\"]}");
 }
 
 }  // namespace

@@ -18,13 +18,14 @@
 #include "game/hole_setup.h"
 #include "sim_options.h"
 #include "sim_run.h"
+#include "scratch_dir.h"
 
 namespace orbigolf::sim {
 namespace {
 
 std::string holeFile(const std::string& name, const std::string& text) {
     // The process id keeps tests that run side by side from sharing files.
-    const std::string path = ::testing::TempDir() + "orbigolf_sim_" + std::to_string(getpid()) + "_" + name + ".hole";
+    const std::string path = processScratchDir().string() + "/" + name + ".hole";
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -155,7 +156,7 @@ struct Result {
 };
 
 Result runCommand(const std::string& args) {
-    const std::string errPath = ::testing::TempDir() + "orbigolf_sim_" + std::to_string(getpid()) + "_stderr.txt";
+    const std::string errPath = processScratchDir().string() + "/stderr.txt";
     const std::string command = std::string("'") + ORBIGOLF_SIM_BINARY + "' " + args + " 2>'" + errPath + "'";
     Result r;
     FILE* pipe = popen(command.c_str(), "r");
@@ -209,7 +210,7 @@ TEST(SimCommand, BadOptionsPrintOneLineAndExitWithTwo) {
 }
 
 TEST(SimCommand, MissingHoleFilePlaysTheDefaultHoleFor2000Ticks) {
-    const std::string missing = ::testing::TempDir() + "no_such.hole";
+    const std::string missing = processScratchDir().string() + "/no_such.hole";
     const Result r = runCommand("'" + missing + "' --players 2");
     EXPECT_EQ(r.status, 0);
     const auto out = lines(r.out);
@@ -221,11 +222,11 @@ TEST(SimCommand, MissingHoleFilePlaysTheDefaultHoleFor2000Ticks) {
 }
 
 TEST(SimCommand, HoleFilesThatAreNoFilesPlayTheDefaultHoleWithoutHangingOrExhaustingMemory) {
-    const std::string fifo = ::testing::TempDir() + "orbigolf_sim_" + std::to_string(getpid()) + ".fifo";
+    const std::string fifo = processScratchDir().string() + "/sim.fifo";
     ::unlink(fifo.c_str());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const Result plain = runCommand("'" + ::testing::TempDir() + "no_such.hole' --ticks 5");
-    for (const std::string& path : {::testing::TempDir(), std::string("/dev/zero"), fifo}) {
+    const Result plain = runCommand("'" + processScratchDir().string() + "/no_such.hole' --ticks 5");
+    for (const std::string& path : {processScratchDir().string(), std::string("/dev/zero"), fifo}) {
         const Result r = runCommand("'" + path + "' --ticks 5");
         EXPECT_EQ(r.status, 0) << path;
         EXPECT_EQ(r.out, plain.out) << path;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -14,12 +13,13 @@
 #include "sim_options.h"
 #include "sim_run.h"
 #include "solver.h"
+#include "scratch_dir.h"
 
 namespace orbigolf::sim {
 namespace {
 
 std::string holeFile(const std::string& name, const std::string& text) {
-    const std::string path = ::testing::TempDir() + "orbigolf_solver_" + std::to_string(getpid()) + "_" + name + ".hole";
+    const std::string path = processScratchDir().string() + "/solver_" + name + ".hole";
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
