@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "drawing_test_support.h"
-#include "game/game_stage.h"
+#include "game/draw_tick.h"
 #include "game/hole_file.h"
 #include "game/hole_setup.h"
 #include "game/hud.h"
