@@ -16,6 +16,7 @@
 
 #include "game/hole_file.h"
 #include "game/hole_setup.h"
+#include "game/scenery.h"
 #include "sim_options.h"
 #include "sim_run.h"
 
@@ -46,8 +47,9 @@ Options options(std::vector<std::string> args) {
 GameState play(const Options& o, int64_t ticks) {
     GameState s;
     SilentEffects fx;
-    setUpHole(s, o);
-    for (int64_t t = 1; t <= ticks; ++t) runTick(s, o, t, fx);
+    const CoursePictures pictures = loadCoursePictures(o);
+    setUpHole(s, o, pictures);
+    for (int64_t t = 1; t <= ticks; ++t) runTick(s, o, pictures, t, fx);
     return s;
 }
 
@@ -132,16 +134,17 @@ TEST(SimHole, SubstepsSetThePassesPerTick) {
     }
 }
 
-TEST(SimHole, SetUpDrawsOnlyTheTeeScatterAndTheStartPlayer) {
+TEST(SimHole, SetUpDrawsOnlyTheTeeScatterTheStartPlayerAndTheMotes) {
     const Options o = options({cupHole(), "--players", "3", "--seed", "5", "--startplayer", "random"});
     GameState sim;
-    setUpHole(sim, o);
+    setUpHole(sim, o, CoursePictures{});
     GameState own;
     own.numPlayers = 3;
     own.holeNum = 1;
     own.random.seed(5);
     ReadHoleFile(own, cupHole());
     setUpHoleState(own, o.rules);
+    scatterMotes(own, 640, 480, 1200);
     EXPECT_EQ(sim.random.state(), own.random.state());
     EXPECT_EQ(sim.curPlayer, own.curPlayer);
     for (int p = 1; p <= 3; ++p) EXPECT_EQ(sim.playerRecs[p].x, own.playerRecs[p].x);

@@ -84,16 +84,18 @@ TEST(Solver, FindsPuttsThatHoleTheBallWhenReplayedAsPuttArguments) {
     const Options replay = options(args);
     GameState s;
     SilentEffects fx;
-    setUpHole(s, replay);
+    const CoursePictures pictures = loadCoursePictures(replay);
+    setUpHole(s, replay, pictures);
     int64_t restTicks = 0;
     for (int64_t t = 1; t <= r.putts.back().tick + 3000 && s.playerRecs[1].inPlay; ++t) {
-        // Every later putt is struck on the first tick after the ball came to rest.
+        // Every later putt is struck by the tick before its own, a player's lead after the
+        // ball came to rest.
         for (size_t i = 1; i < r.putts.size(); ++i)
-            if (r.putts[i].tick == t) {
+            if (r.putts[i].tick == t + 1) {
                 EXPECT_FALSE(s.playerRecs[1].moving);
-                EXPECT_EQ(restTicks, t - 1) << "putt " << i << " is not struck right after the rest";
+                EXPECT_EQ(restTicks, r.putts[i].tick - kPuttLead) << "putt " << i << " is not struck a lead after the rest";
             }
-        runTick(s, replay, t, fx);
+        runTick(s, replay, pictures, t, fx);
         if (!s.playerRecs[1].moving && restTicks == 0) restTicks = t;
         if (s.playerRecs[1].moving) restTicks = 0;
     }
