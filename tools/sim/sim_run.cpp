@@ -15,12 +15,6 @@ namespace {
 
 DirectStroke strokeOf(const Putt& putt) { return DirectStroke{putt.player, putt.heading, putt.speed}; }
 
-// The game goes on to the next hole here; the headless player stops.
-class OneHole final : public HoleSetUp {
-public:
-    bool setUpHole(GameState&) override { return false; }
-};
-
 }  // namespace
 
 CoursePictures loadCoursePictures(const Options& o) {
@@ -78,20 +72,20 @@ std::optional<std::string> setUpHole(GameState& s, const Options& o, const Cours
     return unread;
 }
 
-bool runTick(GameState& s, const Options& o, const CoursePictures& pictures, int64_t tick, Effects& fx) {
-    OneHole oneHole;
+void runTick(GameState& s, const Options& o, const CoursePictures& pictures, int64_t tick, Effects& fx) {
     TickInput in;
     in.screen = ScreenSize{o.screenWidth, o.screenHeight};
     in.fps = tickFps(o);
     in.frames = &pictures.frames();
-    in.holeSetUp = &oneHole;
+    // The headless player has no next hole: it stays on its hole, as the game does
+    // between holes until the result has faded.
     // Putts due together are struck in the order given.
     std::vector<DirectStroke> due;
     for (const Putt& putt : o.putts) {
         if (putt.tick == tick + 1) due.push_back(strokeOf(putt));
     }
     in.strokes = due;
-    return gameTick(s, o.rules, in, fx);
+    gameTick(s, o.rules, in, fx);
 }
 
 void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int player, bool final) {
@@ -125,11 +119,10 @@ int run(const Options& o, std::ostream& out, std::ostream& err) {
         err << "orbigolf-sim: playing the default hole: " << *unread << '\n';
     }
     for (int64_t tick = 1; tick <= o.ticks; ++tick) {
-        const bool goesOn = runTick(s, o, pictures, tick, fx);
+        runTick(s, o, pictures, tick, fx);
         if (o.trace) {
             for (int p = 1; p <= s.numPlayers; ++p) writeBallLine(out, s, tick, p, false);
         }
-        if (!goesOn) break;
     }
     for (int p = 1; p <= s.numPlayers; ++p) writeBallLine(out, s, o.ticks, p, true);
     out.flush();

@@ -37,10 +37,9 @@ int tickFps(const Options& o);
 
 // One tick. A putt due at tick T is struck by the putting step of tick T - 1, where the
 // game's pull putt strikes, so that the ball starts moving in tick T (a putt due at tick
-// 1 or before is struck by setUpHole). Returns false once
-// the hole is over and the game would go on to the next hole: the headless player plays
-// one hole.
-bool runTick(GameState& s, const Options& o, const CoursePictures& pictures, int64_t tick, Effects& fx);
+// 1 or before is struck by setUpHole). The headless player plays one hole: once the
+// hole is over it stays there, as the game does until it sets up the next hole.
+void runTick(GameState& s, const Options& o, const CoursePictures& pictures, int64_t tick, Effects& fx);
 
 // One JSON line for one player.
 void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int player, bool final);

@@ -101,13 +101,12 @@ ReplayText solutionReplay(const Options& base, const SolveResult& solution) {
     const int64_t lastTick = o.putts.empty() ? 0 : o.putts.back().tick + 4000;
     for (int64_t t = 0; t <= lastTick; ++t) {
         if (t > 0) {
-            const bool goesOn = runTick(s, o, pictures, t, fx);
+            runTick(s, o, pictures, t, fx);
             const playerrec& b = s.playerRecs[1];
             if (next == o.putts.size() && b.holed && !b.inPlay) {
                 end = t;
                 break;
             }
-            if (!goesOn) break;
         }
         if (next >= solution.putts.size() || t != solution.putts[next].tick - kPuttLead) continue;
         const SolvedPutt& putt = solution.putts[next++];

@@ -51,7 +51,7 @@ Outcome play(const Node& node, const Options& base, const CoursePictures& pictur
     o.balls.clear();
     SilentEffects fx;
     for (int64_t t = node.tick + 1; t < putt.tick + maxTicks; ++t) {
-        const bool goesOn = runTick(s, o, pictures, t, fx);
+        runTick(s, o, pictures, t, fx);
         const playerrec& b = s.playerRecs[1];
         if (holedOut(b)) {
             out.holed = b.strokes <= static_cast<int32_t>(node.path.size() + 1) &&
@@ -60,7 +60,6 @@ Outcome play(const Node& node, const Options& base, const CoursePictures& pictur
             out.strokes = b.strokes;
             return out;
         }
-        if (!goesOn) return out;
         if (b.inPlay && !b.holed) {
             const double d = groundDist(roundInt(b.x), roundInt(b.y), s.cupX, s.cupY);
             out.closest = std::min(out.closest, d);

@@ -8,11 +8,13 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "sim_options.h"
 #include "sim_run.h"
+#include "solution_replay.h"
 #include "solver.h"
 
 namespace orbigolf::sim {
@@ -71,7 +73,7 @@ TEST(Solver, FindsPuttsThatHoleTheBallWhenReplayedAsPuttArguments) {
     const SolveResult r = solve(o, limits);
     ASSERT_TRUE(r.solved);
     ASSERT_FALSE(r.putts.empty());
-    EXPECT_EQ(r.putts.front().tick, 1);
+    EXPECT_EQ(r.putts.front().tick, kPuttLead);  // a player's lead after the hole starts
     std::vector<std::string> args = {cornerHole(), "--seed", "7", "--course-size", "648x480"};
     for (const SolvedPutt& p : r.putts) {
         EXPECT_GE(p.speedSteps, 4);
@@ -139,6 +141,46 @@ TEST(SolverCommand, PrintsOneJsonLineAndExitsZeroOnlyWhenSolved) {
     EXPECT_EQ(out.rfind("{\"solved\":true,\"strokes\":", 0), 0u) << out;
     const auto [badStatus, badOut] = runSim("'" + cornerHole() + "' --solve --max-strokes 0");
     EXPECT_EQ(badStatus, 2);
+}
+
+TEST(SolverCommand, ReplayOfASolutionStartsOnTheHoleMakesEachPuttWithTheMouseAndEndsAtTheHoleOut) {
+    const std::string file = ::testing::TempDir() + "orbigolf_solver_" + std::to_string(getpid()) + ".replay";
+    const auto [status, out] =
+        runSim("'" + cornerHole() + "' --seed 7 --course-size 648x480 --solve --max-strokes 3 --replay '" + file + "'");
+    ASSERT_EQ(status, 0) << out;
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    const Options o = options({cornerHole(), "--seed", "7", "--course-size", "648x480"});
+    SolveLimits limits;
+    limits.maxStrokes = 3;
+    const SolveResult r = solve(o, limits);
+    const ReplayText expected = solutionReplay(o, r);
+    ASSERT_EQ(expected.error, "");
+    EXPECT_EQ(text.str(), expected.text);
+
+    const std::string& t = expected.text;
+    EXPECT_EQ(t.rfind("orbigolf-replay 1\n", 0), 0u);
+    EXPECT_NE(t.find("\nseed 7\n"), std::string::npos);
+    EXPECT_NE(t.find("\nhole orbigolf_solver_"), std::string::npos);
+    EXPECT_NE(t.find("\ncontrol pull1 1\n"), std::string::npos);
+    size_t presses = 0, releases = 0;
+    for (size_t at = 0; (at = t.find("mousedown left ", at)) != std::string::npos; ++at) ++presses;
+    for (size_t at = 0; (at = t.find("mouseup left ", at)) != std::string::npos; ++at) ++releases;
+    EXPECT_EQ(presses, r.putts.size());
+    EXPECT_EQ(releases, r.putts.size());
+    const size_t end = t.rfind("end ");
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_EQ(t.substr(t.find('\n', end)), "\n");  // the last line
+
+    // A screen or stroke limit the game does not offer, or balls placed by hand, cannot
+    // be replayed.
+    for (const auto& extra : {std::vector<std::string>{"--screen", "700x500"}, {"--strokelimit", "12"},
+                              {"--ball", "1:200:200"}}) {
+        std::vector<std::string> args{cornerHole(), "--seed", "7", "--course-size", "648x480"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        EXPECT_NE(solutionReplay(options(args), r).error, "") << extra[0];
+    }
 }
 
 }  // namespace
