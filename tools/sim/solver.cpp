@@ -201,16 +201,17 @@ SolveResult solve(const Options& o, const SolveLimits& limits) {
         const bool last = stroke == limits.maxStrokes;
         std::vector<Node> children;
         for (const Node& rested : frontier) {
-            // The ticks in which the player takes the putt are the same for every
-            // candidate: run them once, up to the tick whose putting step strikes.
-            const int64_t tick = rested.tick + kPuttLead;
+            // The player waits for the view to settle on the ball, then takes the putt.
+            // Those ticks are the same for every candidate: run them once, up to the tick
+            // whose putting step strikes.
             Node node = rested;
-            {
-                Options idle = o;
-                idle.putts.clear();
-                SilentEffects fx;
-                while (node.tick < tick - 2) runTick(node.state, idle, pictures, ++node.tick, fx);
-            }
+            Options idle = o;
+            idle.putts.clear();
+            SilentEffects fx;
+            const int64_t settleLimit = node.tick + limits.maxTicksPerPutt;
+            while (node.state.recentre && node.tick < settleLimit) runTick(node.state, idle, pictures, ++node.tick, fx);
+            const int64_t tick = node.tick + kPuttLead;
+            while (node.tick < tick - 2) runTick(node.state, idle, pictures, ++node.tick, fx);
             // Coarse: every fourth heading, every eighth speed.
             std::vector<SolvedPutt> coarse;
             for (int h = 0; h < 256; h += 4)
