@@ -182,7 +182,7 @@ void Tlaunchpad::FormCreate() {
 
 void Tlaunchpad::loadSettings() {
     try {
-        std::vector<StoredSetting> stored = readLaunchPadSettings(reg_);
+        std::vector<StoredSetting> stored = settingsSource_ ? settingsSource_(reg_) : readLaunchPadSettings(reg_);
         applyLaunchPadSettings(stored, p_, storedSkin_);
     } catch (const std::exception& e) {
         // Nothing is applied from a store that cannot be read to its end: the form

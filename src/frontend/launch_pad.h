@@ -18,6 +18,7 @@
 #include "frontend/am_reg.h"
 #include "frontend/form.h"
 #include "frontend/launch_pad_panels.h"
+#include "frontend/launch_pad_settings.h"
 #include "frontend/widgets/widget_form.h"
 #include "game/launch_pad_controls.h"
 #include "media/flic_player.h"
@@ -91,6 +92,10 @@ public:
     bool introshown() const { return introshown_; }
     // The intro was skipped from the command line: it is not offered in this run.
     void setIntroShown(bool shown) { introshown_ = shown; }
+    // Where the stored settings come from at creation (the store itself unless set): a
+    // recorded run writes them down, a replay gives its own.
+    using SettingsSource = std::function<std::vector<StoredSetting>(TAMReg&)>;
+    void setSettingsSource(SettingsSource source) { settingsSource_ = std::move(source); }
     bool interfaceUp() const { return interface_.initialized(); }
     // The controls the game reads, as they stand now.
     LaunchPadControls controls() const;
@@ -132,6 +137,7 @@ private:
     platform::TDXSound sound_;
     TDXWaveList song_;
     TAMReg reg_;
+    SettingsSource settingsSource_;
     platform::Display interface_;  // DXinterface: 640 x 480 while the full-screen interface is up
     platform::Display plain_;      // the form's own picture when it is not
     platform::TDXTimer frameTimer_;

@@ -49,6 +49,12 @@ struct ClosesStore {
 
 }  // namespace
 
+std::optional<StoredSetting::Type> storedSettingType(std::string_view name) {
+    for (const SettingName& s : loadOrder())
+        if (name == s.name) return s.type;
+    return std::nullopt;
+}
+
 std::vector<StoredSetting> readLaunchPadSettings(TAMReg& store) {
     std::vector<StoredSetting> read;
     ClosesStore closes{store};

@@ -3,7 +3,9 @@
 // control, the order they are loaded and saved in, and their types.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "frontend/am_reg.h"
@@ -20,6 +22,9 @@ struct StoredSetting {
     int32_t number = 0;
     std::string text;
 };
+
+// The type of a setting the launch pad loads, or nothing for a name it does not load.
+std::optional<StoredSetting::Type> storedSettingType(std::string_view name);
 
 // Reads every setting in the load order when "RunOnce" is set (an empty list when it is
 // not). A failure (a damaged file, a value of the wrong type) throws with the store's

@@ -29,15 +29,12 @@ int main(int argc, char** argv) {
     record->excludes(replayOpt);
     app.add_flag("--headless", o.headless, "With --replay: run as fast as possible, without window or sound")
         ->needs(replayOpt);
-    app.add_option("--summary", o.summary, "With --replay: write the end state as JSON to OUT")
-        ->type_name("OUT.json")
-        ->needs(replayOpt);
+    app.add_option("--summary", o.summary, "Write the state at the end of the run (or replay) as JSON to OUT")
+        ->type_name("OUT.json");
     app.add_option("--screenshot", o.screenshot, "With --replay: save the last picture as PNG to OUT")
         ->type_name("OUT.png")
         ->needs(replayOpt);
-    app.add_option("--trace", o.trace, "With --replay: write one JSON line per tick to OUT")
-        ->type_name("OUT.jsonl")
-        ->needs(replayOpt);
+    app.add_option("--trace", o.trace, "Write one JSON line per game tick to OUT")->type_name("OUT.jsonl");
     CLI11_PARSE(app, argc, argv);
 
     o.dataDir = data.empty() ? orbigolf::frontend::programFolder(argc > 0 ? argv[0] : nullptr) : data;

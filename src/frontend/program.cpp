@@ -1,5 +1,6 @@
 #include "frontend/program.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -49,6 +50,7 @@ struct Forms {
                                               settings) {}
 
     void run(ProgramHost& host, bool skipIntro) {
+        launchpad.setSettingsSource([&host](TAMReg& store) { return host.startSettings(store); });
         try {
             launchpad.FormCreate();
         } catch (const std::exception& e) {
@@ -58,6 +60,26 @@ struct Forms {
         host.showModal(launchpad);
     }
 };
+
+// The state of a whole run at its end, live or replayed.
+std::string programSummaryJson(ProgramHost& host, Tlaunchpad& launchpad) {
+    using Json = nlohmann::ordered_json;
+    Json j;
+    j["version"] = 2;
+    j["ticks"] = host.ticks();
+    j["games"] = host.gamesPlayed();
+    // Closing the window ends the program as "Exit" does.
+    j["ended"] = launchpad.modalDone() || host.closing();
+    j["panel"] = panelName(launchpad.panel());
+    j["introShown"] = launchpad.introshown();
+    Json controls = Json::object();
+    const LaunchPadControls c = launchpad.controls();
+    for (const std::string& name : LaunchPadControls::names()) controls[name] = *c.get(name);
+    j["controls"] = controls;
+    j["errors"] = host.errors();
+    j["lastGame"] = host.lastGameSummary() ? Json::parse(*host.lastGameSummary()) : Json();
+    return j.dump();
+}
 
 int runLive(const ProgramOptions& o, const WindowBackend& backend, std::ostream& err) {
     platform::WindowOptions wo;
@@ -72,19 +94,27 @@ int runLive(const ProgramOptions& o, const WindowBackend& backend, std::ostream&
     }
 
     std::ofstream recordFile = createFile(o.record);
+    std::ofstream trace = createFile(o.trace);
     int screenWidth = 640, screenHeight = 480;
     window->screenSize(screenWidth, screenHeight);
     std::optional<replay::Recorder> recorder;
-    if (o.record) recorder.emplace(recordFile, screenWidth, screenHeight, o.skipIntro);
+    if (o.record) recorder.emplace(recordFile, screenWidth, screenHeight, o.skipIntro, o.windowed);
+    const auto afterTick = [&trace](const TMain& game, int64_t tick) {
+        if (trace.is_open()) trace << replay::traceJson(game, tick) << '\n';
+    };
 
-    LiveHost host(*window, audio.get(), o.dataDir, recorder ? &*recorder : nullptr);
+    LiveHost host(*window, audio.get(), o.dataDir, recorder ? &*recorder : nullptr, afterTick);
     const std::filesystem::path settings = o.settings ? std::filesystem::path(*o.settings) : platform::defaultSettingsFile();
+    std::string summary;
     {
         Forms forms(host, settings);
         forms.run(host, o.skipIntro);
+        summary = programSummaryJson(host, forms.launchpad);
     }
     if (recorder) recorder->finish();
     if (o.record && !recordFile) throw std::runtime_error("Cannot write file " + *o.record);
+    if (o.summary) writeText(*o.summary, summary);
+    if (trace.is_open() && !trace) throw std::runtime_error("Cannot write file " + *o.trace);
     return 0;
 }
 
@@ -92,12 +122,12 @@ int runLive(const ProgramOptions& o, const WindowBackend& backend, std::ostream&
 // recorded, which closing the window stops.
 class ReplayWindow {
 public:
-    ReplayWindow(const ProgramOptions& o, const WindowBackend* backend) {
+    ReplayWindow(const ProgramOptions& o, const WindowBackend* backend, bool windowed = false) {
         // Without a screenshot to save, no presented frame is ever looked at: keep none.
         if (!o.screenshot) headless_.setKeepFrames(0);
         if (o.headless) return;
         platform::WindowOptions wo;
-        wo.fullscreen = !o.windowed;
+        wo.fullscreen = !o.windowed && !windowed;
         wo.title = kApplicationTitle;
         shown_ = backend->createWindow(wo);
     }
@@ -109,8 +139,10 @@ public:
     bool pace() {
         if (!shown_) return true;
         platform::InputEvent e;
-        while (shown_->pollEvent(e))
+        while (shown_->pollEvent(e)) {
             if (e.type == platform::InputEvent::Type::Close) return false;
+            if (e.type == platform::InputEvent::Type::ToggleFullscreen) shown_->setFullscreen(!shown_->fullscreen());
+        }
         next_ += std::chrono::milliseconds(16);
         std::this_thread::sleep_until(next_);
         return true;
@@ -137,6 +169,7 @@ int runGameReplay(const ProgramOptions& o, const WindowBackend* backend, const s
     std::ofstream trace = createFile(o.trace);
 
     TMain game(place.window(), audio.get(), o.dataDir, start.controls, start.seed);
+    if (start.hole) game.setFirstHole(*start.hole);
     try {
         game.FormCreate();
     } catch (const platform::SoundError& e) {
@@ -161,34 +194,19 @@ int runGameReplay(const ProgramOptions& o, const WindowBackend* backend, const s
     return 0;
 }
 
-std::string programSummaryJson(ReplayHost& host, Tlaunchpad& launchpad) {
-    using Json = nlohmann::ordered_json;
-    Json j;
-    j["version"] = 2;
-    j["ticks"] = host.ticks();
-    j["games"] = host.gamesPlayed();
-    j["ended"] = launchpad.modalDone();
-    j["panel"] = panelName(launchpad.panel());
-    j["introShown"] = launchpad.introshown();
-    Json controls = Json::object();
-    const LaunchPadControls c = launchpad.controls();
-    for (const std::string& name : LaunchPadControls::names()) controls[name] = *c.get(name);
-    j["controls"] = controls;
-    j["errors"] = host.errors();
-    j["lastGame"] = host.lastGameSummary() ? Json::parse(*host.lastGameSummary()) : Json();
-    return j.dump();
-}
-
 // A version 2 replay: the whole program from the launch pad on.
 int runProgramReplay(const ProgramOptions& o, const WindowBackend* backend, const replay::ReplayFile& file) {
-    ReplayWindow place(o, backend);
+    const bool windowed = std::any_of(file.lines.begin(), file.lines.end(),
+                                      [](const replay::Line& l) { return l.kind == replay::Line::Kind::Windowed; });
+    ReplayWindow place(o, backend, windowed);
     std::ofstream trace = createFile(o.trace);
     const auto afterTick = [&](const TMain& game, int64_t tick) {
         if (trace.is_open()) trace << replay::traceJson(game, tick) << '\n';
     };
     ReplayHost host(place.window(), o.dataDir, file, [&place] { return place.pace(); }, afterTick);
-    // A replay never touches the player's own settings: without --settings they live in
-    // memory for this run only.
+    // A replay never touches the player's own settings: it starts from the settings it
+    // holds, and without --settings what the launch pad saves lives in memory for this
+    // run only.
     const std::filesystem::path settings = o.settings ? std::filesystem::path(*o.settings) : std::filesystem::path();
     std::string summary;
     {

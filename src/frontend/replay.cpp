@@ -17,19 +17,6 @@ using platform::InputEvent;
 using platform::MouseButton;
 using Type = InputEvent::Type;
 
-struct NamedKey {
-    const char* name;
-    int code;
-};
-
-constexpr NamedKey kKeys[] = {
-    {"Escape", 27}, {"Enter", 13}, {"Space", 32}, {"Home", 36}, {"End", 35},  {"PageUp", 33},   {"PageDown", 34},
-    {"Up", 38},     {"Down", 40},  {"Left", 37},  {"Right", 39}, {"Tab", 9},  {"Backspace", 8},
-};
-
-// Keys only a whole-program replay names (the launch pad's text fields use them).
-constexpr NamedKey kProgramKeys[] = {{"Delete", 46}, {"Insert", 45}};
-
 struct NamedShift {
     const char* name;
     platform::ShiftState flag;
@@ -153,8 +140,7 @@ public:
             if (l.kind == Line::Kind::Tick && l.n < 1) fail(number, "ticks are counted from 1");
         } else if (cmd == "keydown" || cmd == "keyup") {
             wantAtLeast(2);
-            std::optional<int> code = keyCode(w[1]);
-            if (!code && version_ >= 2) code = programKeyCode(w[1]);
+            const std::optional<int> code = keyCode(w[1]);
             if (!code) fail(number, "unknown key \"" + std::string(w[1]) + "\"");
             const platform::ShiftState shift = shiftWords(number, w, 2);
             l.kind = Line::Kind::Event;
@@ -185,6 +171,44 @@ public:
             want(1);
             l.kind = Line::Kind::Event;
             l.event = InputEvent::close();
+        } else if (cmd == "fullscreen") {
+            programOnly();
+            want(1);
+            l.kind = Line::Kind::Event;
+            l.event = InputEvent::toggleFullscreen();
+        } else if (cmd == "windowed") {
+            programOnly();
+            want(1);
+            l.kind = Line::Kind::Windowed;
+        } else if (cmd == "hole") {
+            if (version_ >= 2) fail(number, "hole lines belong to version 1 replays");
+            want(2);
+            if (!plainHoleName(w[1]))
+                fail(number, "hole name \"" + std::string(w[1]) + "\" is not a file name of the data folder");
+            l.kind = Line::Kind::Hole;
+            l.name = std::string(w[1]);
+        } else if (cmd == "settings") {
+            programOnly();
+            wantAtLeast(2);
+            l.kind = Line::Kind::Settings;
+            if (w[1] == "defaults" || w[1] == "stored") {
+                want(2);
+                l.settings = w[1] == "defaults" ? Line::Settings::Defaults : Line::Settings::Stored;
+            } else if (w[1] == "unreadable") {
+                wantAtLeast(3);
+                l.settings = Line::Settings::Unreadable;
+                l.value = std::string(text.substr(static_cast<size_t>(w[2].data() - text.data())));
+            } else {
+                fail(number, "settings are \"defaults\", \"stored\" or \"unreadable\", not \"" + std::string(w[1]) + "\"");
+            }
+        } else if (cmd == "setting") {
+            programOnly();
+            wantAtLeast(2);
+            l.kind = Line::Kind::Setting;
+            const size_t at = static_cast<size_t>(w[1].data() - text.data());
+            auto parsed = parseSetting(text.substr(at));
+            if (std::string* why = std::get_if<std::string>(&parsed)) fail(number, *why);
+            l.setting = std::get<frontend::StoredSetting>(std::move(parsed));
         } else if (cmd == "time") {
             programOnly();
             want(2);
@@ -212,7 +236,8 @@ public:
         std::vector<Line> lines;
         std::string raw;
         int number = 0;
-        bool header = false, started = false, ended = false;
+        bool header = false, started = false, ended = false, holeSeen = false;
+        enum class Settings { None, Stored, Other } settingsSeen = Settings::None;
         int64_t lastTick = 0, lastTime = 0;
         while (std::getline(in, raw)) {
             ++number;
@@ -229,8 +254,18 @@ public:
             if (ended) fail(number, "line after the end line");
             Line l = parseLine(number, raw, w);
             if (l.kind == Line::Kind::Seed && started && version_ == 1) fail(number, "seed after the game has started");
-            if ((l.kind == Line::Kind::Screen || l.kind == Line::Kind::SkipIntro) && started)
-                fail(number, std::string(w[0]) + " must come before the first event");
+            const bool preamble = l.kind == Line::Kind::Screen || l.kind == Line::Kind::SkipIntro ||
+                                  l.kind == Line::Kind::Windowed || l.kind == Line::Kind::Hole ||
+                                  l.kind == Line::Kind::Settings || l.kind == Line::Kind::Setting;
+            if (preamble && started) fail(number, std::string(w[0]) + " must come before the first event");
+            if (l.kind == Line::Kind::Hole && holeSeen) fail(number, "a replay names one first hole");
+            if (l.kind == Line::Kind::Settings && settingsSeen != Settings::None)
+                fail(number, "a replay holds one settings line");
+            if (l.kind == Line::Kind::Setting && settingsSeen != Settings::Stored)
+                fail(number, "setting lines follow a \"settings stored\" line");
+            if (l.kind == Line::Kind::Hole) holeSeen = true;
+            if (l.kind == Line::Kind::Settings)
+                settingsSeen = l.settings == Line::Settings::Stored ? Settings::Stored : Settings::Other;
             if (l.kind == Line::Kind::Time) {
                 if (l.n < lastTime) fail(number, "time " + std::to_string(l.n) + " goes backwards (after time " +
                                                       std::to_string(lastTime) + ")");
@@ -263,41 +298,17 @@ private:
     int version_ = 1;
 };
 
-bool startsGame(const Line& l) { return l.kind != Line::Kind::Seed && l.kind != Line::Kind::Control && l.kind != Line::Kind::Fps; }
+bool startsGame(const Line& l) {
+    return l.kind == Line::Kind::Tick || l.kind == Line::Kind::Event || l.kind == Line::Kind::End;
+}
 
 }  // namespace
 
-std::optional<int> keyCode(std::string_view name) {
-    for (const NamedKey& k : kKeys)
-        if (name == k.name) return k.code;
-    if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) return name[0];
-    if (name.size() >= 2 && name[0] == 'F') {
-        const std::optional<int> n = parseNumber<int>(name.substr(1));
-        if (n && *n >= 1 && *n <= 12 && name[1] != '0') return platform::vk::VK_F1 + *n - 1;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> keyName(int code) {
-    for (const NamedKey& k : kKeys)
-        if (code == k.code) return std::string(k.name);
-    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return std::string(1, static_cast<char>(code));
-    if (code >= platform::vk::VK_F1 && code < platform::vk::VK_F1 + 12)
-        return "F" + std::to_string(code - platform::vk::VK_F1 + 1);
-    return std::nullopt;
-}
-
-std::optional<int> programKeyCode(std::string_view name) {
-    for (const NamedKey& k : kProgramKeys)
-        if (name == k.name) return k.code;
-    return std::nullopt;
-}
-
-std::optional<std::string> programKeyName(int code) {
-    if (std::optional<std::string> name = keyName(code)) return name;
-    for (const NamedKey& k : kProgramKeys)
-        if (code == k.code) return std::string(k.name);
-    return std::nullopt;
+bool plainHoleName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (char c : name)
+        if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < ' ') return false;
+    return true;
 }
 
 ReplayFile parseReplay(std::istream& in, const std::string& fileName) {
@@ -332,53 +343,9 @@ StartValues startValues(const std::vector<Line>& lines) {
         if (startsGame(l)) break;
         if (l.kind == Line::Kind::Seed) v.seed = l.seed;
         if (l.kind == Line::Kind::Control) (void)v.controls.set(l.name, l.value);
+        if (l.kind == Line::Kind::Hole) v.hole = l.name;
     }
     return v;
-}
-
-int64_t play(const std::vector<Line>& lines, TMain& game, LaunchPadControls& controls,
-             const std::function<bool(int64_t)>& afterTick) {
-    int fps = 60;
-    int64_t nextTick = 1;  // the next tick to run
-    int64_t named = 0;     // the tick named by the last tick line, not yet run
-    int namedFps = 60;
-    int64_t ran = 0;
-    bool stopped = false;
-    auto runUpTo = [&](int64_t last) {
-        while (!stopped && nextTick <= last && !game.closed()) {
-            const int f = nextTick == named ? namedFps : fps;
-            if (game.runTick(f)) {
-                ++ran;
-                if (afterTick && !afterTick(ran)) stopped = true;
-            }
-            ++nextTick;
-        }
-    };
-    bool started = false;
-    for (const Line& l : lines) {
-        if (!started && !startsGame(l)) continue;
-        started = true;
-        if (stopped || game.closed()) break;
-        switch (l.kind) {
-            case Line::Kind::Seed:
-            case Line::Kind::Time:
-            case Line::Kind::Screen:
-            case Line::Kind::SkipIntro: break;
-            case Line::Kind::Control: (void)controls.set(l.name, l.value); break;
-            case Line::Kind::Fps: fps = static_cast<int>(l.n); break;
-            case Line::Kind::Tick:
-                runUpTo(l.n - 1);
-                named = l.n;
-                namedFps = fps;
-                break;
-            case Line::Kind::Event: game.handleEvent(l.event); break;
-            case Line::Kind::End:
-                runUpTo(l.n);
-                return ran;
-        }
-    }
-    runUpTo(named);
-    return ran;
 }
 
 std::optional<std::string> eventLine(const InputEvent& e) {
@@ -411,7 +378,8 @@ Recorder::Recorder(std::ostream& out, uint64_t seed, const LaunchPadControls& co
 }
 
 void Recorder::onEvent(const InputEvent& event) {
-    if (std::optional<std::string> line = eventLine(event)) pending_.push_back(std::move(*line));
+    std::optional<std::string> line = version_ >= 2 ? programEventLine(event) : eventLine(event);
+    if (line) pending_.push_back(std::move(*line));
 }
 
 void Recorder::onTick(int fps) {
@@ -426,10 +394,30 @@ void Recorder::onTick(int fps) {
     pending_.clear();
 }
 
-Recorder::Recorder(std::ostream& out, int screenWidth, int screenHeight, bool skipIntro) : out_(out) {
+Recorder::Recorder(std::ostream& out, int screenWidth, int screenHeight, bool skipIntro, bool windowed)
+    : out_(out), version_(2) {
     out_ << "orbigolf-replay 2\n"
          << "screen " << screenWidth << ' ' << screenHeight << '\n';
     if (skipIntro) out_ << "skip-intro\n";
+    if (windowed) out_ << "windowed\n";
+    out_.flush();
+}
+
+void Recorder::startSettings(const std::vector<frontend::StoredSetting>& settings) {
+    if (settings.empty()) {
+        out_ << "settings defaults\n";
+        return;
+    }
+    out_ << "settings stored\n";
+    for (const frontend::StoredSetting& s : settings) out_ << "setting " << settingLine(s) << '\n';
+    out_.flush();
+}
+
+void Recorder::unreadableSettings(const std::string& message) {
+    std::string oneLine = message;
+    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+    std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
+    out_ << "settings unreadable " << (oneLine.empty() ? std::string("?") : oneLine) << '\n';
     out_.flush();
 }
 
@@ -475,13 +463,7 @@ std::optional<std::string> programEventLine(const InputEvent& e) {
             if (e.text.empty() || e.text.size() > 4 || e.text == "\n" || e.text == "\r") return std::nullopt;
             return "keypress " + e.text;
         case Type::Close: return "close";
-        case Type::KeyDown:
-        case Type::KeyUp: {
-            const std::optional<std::string> name = programKeyName(e.key);
-            if (!name) return std::nullopt;
-            line = (e.type == Type::KeyDown ? "keydown " : "keyup ") + *name;
-            break;
-        }
+        case Type::ToggleFullscreen: return "fullscreen";
         default: {
             std::optional<std::string> plain = eventLine(e);
             if (!plain) return std::nullopt;
@@ -491,6 +473,62 @@ std::optional<std::string> programEventLine(const InputEvent& e) {
     for (const NamedShift& s : kShifts)
         if (e.shift & s.flag) line += std::string(" ") + s.name;
     return line;
+}
+
+std::string settingLine(const frontend::StoredSetting& s) {
+    using SType = frontend::StoredSetting::Type;
+    std::string line = s.name + "=";
+    switch (s.type) {
+        case SType::Flag: line += s.flag ? "1" : "0"; break;
+        case SType::Number: line += std::to_string(s.number); break;
+        case SType::Text:
+            for (char c : s.text) {
+                if (c == '\\') line += "\\\\";
+                else if (c == '\n') line += "\\n";
+                else if (c == '\r') line += "\\r";
+                else line += c;
+            }
+            break;
+    }
+    return line;
+}
+
+std::variant<frontend::StoredSetting, std::string> parseSetting(std::string_view text) {
+    using SType = frontend::StoredSetting::Type;
+    const size_t eq = text.find('=');
+    if (eq == std::string_view::npos) return std::string("setting takes NAME=VALUE");
+    frontend::StoredSetting s;
+    s.name = std::string(text.substr(0, eq));
+    const std::optional<SType> type = frontend::storedSettingType(s.name);
+    if (!type) return "unknown setting \"" + s.name + "\"";
+    s.type = *type;
+    const std::string_view value = text.substr(eq + 1);
+    switch (s.type) {
+        case SType::Flag:
+            if (value != "0" && value != "1") return "setting " + s.name + " takes 0 or 1";
+            s.flag = value == "1";
+            break;
+        case SType::Number: {
+            const std::optional<int32_t> n = parseNumber<int32_t>(value);
+            if (!n) return "setting " + s.name + " takes a whole number";
+            s.number = *n;
+            break;
+        }
+        case SType::Text:
+            for (size_t i = 0; i < value.size(); ++i) {
+                if (value[i] != '\\') {
+                    s.text += value[i];
+                    continue;
+                }
+                const char next = i + 1 < value.size() ? value[++i] : '\0';
+                if (next == '\\') s.text += '\\';
+                else if (next == 'n') s.text += '\n';
+                else if (next == 'r') s.text += '\r';
+                else return "setting " + s.name + ": a backslash is written \\\\";
+            }
+            break;
+    }
+    return s;
 }
 
 namespace {

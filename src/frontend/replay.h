@@ -11,8 +11,10 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+#include "frontend/launch_pad_settings.h"
 #include "game/launch_pad_controls.h"
 #include "game/tmain.h"
 #include "platform/events.h"
@@ -28,24 +30,29 @@ public:
 // Coordinates beyond this distance from the screen's origin are refused.
 constexpr int kCoordinateLimit = 8192;
 
-// Key names of the format and their virtual-key codes.
+// Key names of the format and their virtual-key codes: every code 1..kLastKeyCode has a
+// name ("Key" and the number for codes without a name of their own).
+constexpr int kLastKeyCode = 254;
 std::optional<int> keyCode(std::string_view name);
 std::optional<std::string> keyName(int code);
 
+// Whether a hole's name is a plain file stem of the data folder (no folders, no "..").
+bool plainHoleName(std::string_view name);
+
 struct Line {
-    enum class Kind { Seed, Control, Fps, Tick, Event, End, Time, Screen, SkipIntro };
+    enum class Kind { Seed, Control, Fps, Tick, Event, End, Time, Screen, SkipIntro, Windowed, Hole, Settings, Setting };
+    // What a settings line says about the settings the run started from.
+    enum class Settings { Defaults, Stored, Unreadable };
     Kind kind = Kind::Tick;
     int number = 0;           // line number in the file, from 1
     uint64_t seed = 0;
-    std::string name, value;  // control
+    std::string name, value;  // control; the hole's name; an unreadable store's message
     int64_t n = 0;            // fps, tick, end, time; the screen's width
     int64_t n2 = 0;           // the screen's height
     platform::InputEvent event;
+    Settings settings = Settings::Defaults;
+    frontend::StoredSetting setting;
 };
-
-// Keys a whole-program replay names besides those of the game screen.
-std::optional<int> programKeyCode(std::string_view name);
-std::optional<std::string> programKeyName(int code);
 
 // A replay of either version: 1 holds one game screen (with its control values), 2 the
 // whole program from the launch pad on.
@@ -61,16 +68,18 @@ ReplayFile readReplay(const std::string& path);
 std::vector<Line> parse(std::istream& in, const std::string& fileName);
 std::vector<Line> parseFile(const std::string& path);
 
-// The seed and the control values read before the game screen is created.
+// The seed, the control values and the first hole read before the game screen is
+// created.
 struct StartValues {
     uint64_t seed = 1;
     LaunchPadControls controls;
+    std::optional<std::string> hole;
 };
 StartValues startValues(const std::vector<Line>& lines);
 
-// Plays the lines after the start values into a created and shown game screen.
-// `afterTick` runs after every tick that ran (trace lines, pacing a window);
-// returning false stops the replay. Returns the number of ticks that ran.
+// Plays a version 1 replay into a game screen created and shown with its start values
+// (see replay_play.h). `afterTick` runs after every tick that ran (trace lines, pacing a
+// window); returning false stops the replay. Returns the number of ticks that ran.
 int64_t play(const std::vector<Line>& lines, TMain& game, LaunchPadControls& controls,
              const std::function<bool(int64_t tick)>& afterTick = {});
 
@@ -80,9 +89,14 @@ class Recorder final : public TMainObserver {
 public:
     // A game screen's replay: the version 1 header, the seed and every control.
     Recorder(std::ostream& out, uint64_t seed, const LaunchPadControls& controls);
-    // A whole program's replay: the version 2 header, the screen the forms cover and
-    // whether the intro was skipped from the command line.
-    Recorder(std::ostream& out, int screenWidth, int screenHeight, bool skipIntro);
+    // A whole program's replay: the version 2 header, the screen the forms cover,
+    // whether the intro was skipped from the command line and whether the run started in
+    // a window.
+    Recorder(std::ostream& out, int screenWidth, int screenHeight, bool skipIntro, bool windowed = false);
+    // Whole programs: the settings the launch pad started from (none: the form defaults),
+    // or the message of a store that could not be read.
+    void startSettings(const std::vector<frontend::StoredSetting>& settings);
+    void unreadableSettings(const std::string& message);
 
     void onEvent(const platform::InputEvent& event) override;
     void onTick(int fps) override;
@@ -101,6 +115,7 @@ private:
     void writePending();
 
     std::ostream& out_;
+    int version_ = 1;
     std::vector<std::string> pending_;
     int64_t ticks_ = 0;
     int lastFps_ = -1;
@@ -109,12 +124,18 @@ private:
     bool finished_ = false;
 };
 
-// The line of an event in a whole-program replay (more keys, typed characters, the
-// shift state, closing the window), or nothing for events the format does not hold.
+// The line of an event in a whole-program replay (typed characters, the shift state,
+// closing the window, Alt+Enter), or nothing for events the format does not hold.
 std::optional<std::string> programEventLine(const platform::InputEvent& event);
 
 // The text line of an event, or nothing for events the format does not hold.
 std::optional<std::string> eventLine(const platform::InputEvent& event);
+
+// A setting line's text and back ("Players=1", "Player 1=Ann"; texts escape "\\", line
+// breaks and carriage returns with a backslash).
+std::string settingLine(const frontend::StoredSetting& setting);
+// The setting, or the reason it cannot be read.
+std::variant<frontend::StoredSetting, std::string> parseSetting(std::string_view text);
 
 // The end-of-run summary and the per-tick trace line, as JSON text.
 std::string summaryJson(const TMain& game, int64_t ticks);

@@ -2,8 +2,9 @@
 // A whole-program replay: the lines of a version 2 replay reach the active form in order,
 // on a clock of the replay's own ("time" lines move it on, running the active form's
 // timers as they fall due), and each game screen takes its ticks, frame rates and events
-// as a version 1 replay gives them. Nothing is read from or written to the player's own
-// settings; no sound is played.
+// through the same play loop as a version 1 replay. The launch pad starts from the
+// settings the replay holds; no settings file is read, and one is written only when the
+// program is given one. No sound is played.
 
 #include <cstdint>
 #include <functional>
@@ -13,6 +14,7 @@
 
 #include "frontend/program_host.h"
 #include "frontend/replay.h"
+#include "frontend/replay_play.h"
 
 namespace orbigolf {
 class TMain;
@@ -31,14 +33,12 @@ public:
     void busyWait(int ms) override { clock_ += static_cast<uint64_t>(ms < 0 ? 0 : ms); }
     void showModal(Form& form) override;
     void runGame(LaunchPadControls& controls) override;
+    std::vector<StoredSetting> startSettings(TAMReg& store) override;
 
     bool skipIntro() const { return skipIntro_; }
-    // Game ticks that ran, over all games.
-    int64_t ticks() const { return ran_; }
+    bool windowed() const { return windowed_; }
     // The replay reached its end (its last line, an end line, or a stop by `pace`).
     bool finished() const { return finished_; }
-    // The summary of the last game screen, when one ran.
-    const std::optional<std::string>& lastGameSummary() const { return lastGame_; }
 
 private:
     void advanceClock(uint64_t to, Form& form);
@@ -47,18 +47,19 @@ private:
     [[noreturn]] void fail(const replay::Line& line, const std::string& why) const;
 
     const std::vector<replay::Line>& lines_;
-    std::string fileName_;
     size_t pos_ = 0;
     uint64_t clock_ = 0;
+    uint64_t target_ = 0;  // the time of the last time line
     uint64_t seed_ = 1;
-    int fps_ = 60;
-    int64_t nextTick_ = 1;
-    int64_t ran_ = 0;
+    replay::TickCount count_;
     bool skipIntro_ = false;
+    bool windowed_ = false;
+    // The settings the run started from, when the replay holds them.
+    const replay::Line* settings_ = nullptr;
+    std::vector<StoredSetting> stored_;
     bool finished_ = false;
     std::function<bool()> pace_;
     std::function<void(const TMain&, int64_t)> afterTick_;
-    std::optional<std::string> lastGame_;
 };
 
 }  // namespace orbigolf::frontend

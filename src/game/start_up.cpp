@@ -85,6 +85,7 @@ void TMain::DXDrawInitialize() {
 
     const Rules rules = controls_.rules();
     FirstHole(s_, rules, controls_.course);
+    if (firstHole_) s_.holeName = *firstHole_;
     PlayerChoice choices[kMaxPlayers];
     for (size_t i = 0; i < kMaxPlayers; ++i) {
         choices[i].name = controls_.player[i];

@@ -83,6 +83,9 @@ public:
     bool closed() const { return closed_; }
 
     void setObserver(TMainObserver* observer) { observer_ = observer; }
+    // Starts the game on this hole (its stem in the data folder) instead of the first
+    // hole of the chosen course; set before show().
+    void setFirstHole(std::string holeName) { firstHole_ = std::move(holeName); }
 
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }
@@ -125,6 +128,7 @@ private:
     std::string dataDir_;
     LaunchPadControls& controls_;
     std::optional<uint64_t> seed_;
+    std::optional<std::string> firstHole_;
 
     GameState s_;
     platform::Display display_;

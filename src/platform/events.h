@@ -32,6 +32,7 @@ struct InputEvent {
         Click,      // left button pressed and released (made by the event loop)
         DblClick,   // second left press in quick succession (made by the event loop)
         Close,      // the user asked to close the window
+        ToggleFullscreen,  // Alt+Enter: the program switches between full screen and a window
     };
 
     Type type = Type::MouseMove;
@@ -64,6 +65,12 @@ struct InputEvent {
     static InputEvent close() {
         InputEvent e;
         e.type = Type::Close;
+        return e;
+    }
+
+    static InputEvent toggleFullscreen() {
+        InputEvent e;
+        e.type = Type::ToggleFullscreen;
         return e;
     }
 

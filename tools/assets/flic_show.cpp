@@ -37,6 +37,7 @@ int showFlicFile(const std::string& fileName, bool windowed) {
     platform::EventLoop loop(*window);
     loop.pushHandler([&](const platform::InputEvent& e) {
         if (e.type == platform::InputEvent::Type::Close) done = true;
+        if (e.type == platform::InputEvent::Type::ToggleFullscreen) window->setFullscreen(!window->fullscreen());
         if (e.type != platform::InputEvent::Type::KeyDown) return;
         if (e.key == platform::vk::VK_ESCAPE || e.key == 'Q') done = true;
         if (e.key == platform::vk::VK_SPACE) {

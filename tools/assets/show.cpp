@@ -38,6 +38,7 @@ int showAssetFile(const AssetFile& file, const std::string& fileName, bool windo
     };
     platform::EventLoop loop(*window);
     loop.pushHandler([&](const platform::InputEvent& e) {
+        if (e.type == platform::InputEvent::Type::ToggleFullscreen) window->setFullscreen(!window->fullscreen());
         viewer.handle(e);
         redraw();
     });

@@ -316,7 +316,8 @@ bool WidgetForm::handleEvent(const InputEvent& event) {
         case InputEvent::Type::KeyUp:
         case InputEvent::Type::Click:
         case InputEvent::Type::DblClick:
-        case InputEvent::Type::Close: return false;
+        case InputEvent::Type::Close:
+        case InputEvent::Type::ToggleFullscreen: return false;
     }
     return false;
 }

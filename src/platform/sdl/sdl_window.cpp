@@ -245,11 +245,14 @@ private:
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
                 const Uint16 mod = e.key.keysym.mod;
+                // Alt+Enter goes to the program as a request of its own, so that it can be
+                // recorded and replayed; the program switches the window.
                 if (e.type == SDL_KEYDOWN && (mod & KMOD_ALT) &&
                     (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER)) {
-                    if (!e.key.repeat) setFullscreen(!fullscreen_);
                     swallowEnterUp_ = true;
-                    return false;
+                    if (e.key.repeat) return false;
+                    out = InputEvent::toggleFullscreen();
+                    return true;
                 }
                 const int key = virtualKeyFromSdl(e.key.keysym.sym, e.key.keysym.scancode, mod);
                 if (key == 0) return false;
