@@ -92,6 +92,7 @@ std::vector<Ball> gameBalls(const std::string& text, GameState* end = nullptr) {
     replay::StartValues start = replay::startValues(lines);
     platform::HeadlessWindow window;
     TMain game(window, nullptr, ORBIGOLF_CONTENT_DIR, start.controls, start.seed);
+    if (start.hole) game.setFirstHole(*start.hole);
     game.FormCreate();
     game.show();
     std::vector<Ball> balls;
