@@ -169,7 +169,7 @@ void areaPass(GameState& s, int player, const Rules& rules, Effects& fx) {
     }
 }
 
-void simulatePass(GameState& s, int player, const Rules& rules, Effects& fx) {
+void simulatePass(GameState& s, int player, const Rules& rules, ScreenSize screen, Effects& fx) {
     playerrec& b = s.playerRecs[player];
     if (!b.moving) return;
 
@@ -187,12 +187,12 @@ void simulatePass(GameState& s, int player, const Rules& rules, Effects& fx) {
     // rest, after the areas had their chance to set it going again.
     const bool wasMoving = s.anyMoving;
     s.anyMoving = anyBallMoving(s) ? 1 : 0;
-    if (wasMoving && !s.anyMoving) EndOfStroke(s, rules, fx);
+    if (wasMoving && !s.anyMoving) EndOfStroke(s, rules, screen, fx);
 }
 
-void simulateBalls(GameState& s, const Rules& rules, Effects& fx) {
+void simulateBalls(GameState& s, const Rules& rules, ScreenSize screen, Effects& fx) {
     for (int p = 1; p <= s.numPlayers && p <= kMaxPlayers; ++p) {
-        for (int pass = 0; pass <= s.substeps; ++pass) simulatePass(s, p, rules, fx);
+        for (int pass = 0; pass <= s.substeps; ++pass) simulatePass(s, p, rules, screen, fx);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "game/effects.h"
 #include "game/rules.h"
+#include "game/screen_size.h"
 #include "game/state.h"
 
 namespace orbigolf {
@@ -11,10 +12,10 @@ namespace orbigolf {
 // friction, flight, ramp edges, the per-pass reset, collisions, the rest test and
 // the area pass; then `anyMoving` is recomputed, and the stroke ends (EndOfStroke)
 // in the pass in which the last ball in play comes to rest.
-void simulatePass(GameState& s, int player, const Rules& rules, Effects& fx);
+void simulatePass(GameState& s, int player, const Rules& rules, ScreenSize screen, Effects& fx);
 
 // Every player's ball makes `substeps` + 1 passes, player by player.
-void simulateBalls(GameState& s, const Rules& rules, Effects& fx);
+void simulateBalls(GameState& s, const Rules& rules, ScreenSize screen, Effects& fx);
 
 // Whether any ball in play is moving.
 bool anyBallMoving(const GameState& s);

@@ -51,7 +51,7 @@ inline int texelIndex(int64_t fixed) {
     return static_cast<int>(std::clamp<int64_t>(q, 0, 15));
 }
 
-void drawSurface(platform::Display& d, const GamePictures& p, const playerrec& b, int player,
+void drawSurface(platform::Display& d, const GamePictures& p, const BallLook& b, int player,
                  int64_t left, int64_t top) {
     const platform::Picture* texture = pictureOf(p.gui, 10 + player);
     if (texture == nullptr) return;
@@ -82,7 +82,7 @@ void drawSurface(platform::Display& d, const GamePictures& p, const playerrec& b
     }
 }
 
-void drawForeground(platform::Display& d, const GameState& s, const GamePictures& p, const playerrec& b) {
+void drawForeground(platform::Display& d, const GameState& s, const GamePictures& p, const BallLook& b) {
     const platform::Picture* fore = pictureOf(p.course, 1);
     if (fore == nullptr) return;
     const platform::Picture* course = pictureOf(p.course, 0);
@@ -106,9 +106,16 @@ void drawForeground(platform::Display& d, const GameState& s, const GamePictures
 const std::array<bool, 256>& ballMask() { return kMask; }
 const std::array<uint8_t, 256>& ballRemap() { return kRemap; }
 
+BallLook lookOf(const playerrec& b) {
+    return BallLook{b.x, b.y, b.z, b.rollU, b.rollV, b.spin, b.ballRows, b.tint, b.cupArea, b.inPlay, b.holed, b.sunk, b.piped};
+}
+
 void drawBall(platform::Display& d, const GameState& s, const GamePictures& p, int player) {
     if (!OneBased<playerrec, kMaxPlayers>::inRange(player)) return;
-    const playerrec& b = s.playerRecs[player];
+    drawBall(d, s, p, player, lookOf(s.playerRecs[player]));
+}
+
+void drawBall(platform::Display& d, const GameState& s, const GamePictures& p, int player, const BallLook& b) {
     if (!b.inPlay || !(b.z > -30)) return;
     const int64_t bx = roundWide(b.x) - s.scrollX;
     const int64_t gy = roundWide(b.y) - s.scrollY;

@@ -19,6 +19,23 @@ const std::array<bool, 256>& ballMask();
 const std::array<uint8_t, 256>& ballRemap();
 
 // The ball of `player`, when it is in play and higher than -30.
+// What the ball picture shows of a ball: the fields the drawing reads, taken at the
+// moment the ball is drawn (the ball rules pass may change them later in the tick).
+struct BallLook {
+    double x = 0, y = 0, z = 0;
+    double rollU = 0, rollV = 0;
+    uint8_t spin = 0;
+    uint8_t ballRows = 0;
+    int32_t tint = 0;
+    int32_t cupArea = 0;
+    Boolean inPlay = 0, holed = 0, sunk = 0, piped = 0;
+};
+BallLook lookOf(const playerrec& b);
+
+// The ball of `player` as `look` shows it; the rest (view, cup and pipe areas, course
+// size) is read from the state.
+void drawBall(platform::Display& d, const GameState& s, const GamePictures& p, int player, const BallLook& look);
+// The ball of `player` as it is now.
 void drawBall(platform::Display& d, const GameState& s, const GamePictures& p, int player);
 
 }  // namespace orbigolf

@@ -28,37 +28,28 @@ int64_t alongY(const GameState& s, const playerrec& b, double dist) {
     return roundWide(b.y + turnSin(b.heading) * dist) - s.scrollY;
 }
 
-struct Drawing {
-    platform::Display& d;
-    const GamePictures& p;
-};
-
-void drawMarker(const Drawing& g, const GameState& s, const playerrec& b, double t) {
-    const platform::Picture* marker = pictureOf(g.p.gui, 6);
-    if (marker == nullptr || marker->frameCount() == 0) return;
-    const int frame = s.aimFrame / 3;
-    if (frame >= marker->frameCount()) return;
-    const platform::Rect r{screenCoord(alongX(s, b, t) - 16), screenCoord(alongY(s, b, t) - 13), marker->frameWidth(),
-                           marker->frameHeight()};
-    g.d.drawFrameBlended(*marker, frame, r, platform::BlendMode::Add, 192);
+// What the aim marker, the club and the gauge show, noted as the step reaches them.
+void noteMarker(PuttDrawing& g, const GameState& s, const playerrec& b, double t) {
+    g.marker = true;
+    g.markerX = screenCoord(alongX(s, b, t) - 16);
+    g.markerY = screenCoord(alongY(s, b, t) - 13);
+    g.markerFrame = s.aimFrame / 3;
 }
 
 // The club's shadow and the club, `behind` pixels behind the ball.
-void drawClub(const Drawing& g, const GameState& s, const playerrec& b, double behind, int32_t pose) {
-    const int x = screenCoord(alongX(s, b, -behind) - 47);
-    const int y = screenCoord(alongY(s, b, -behind) - 125);
-    if (const platform::Picture* shadow = pictureOf(g.p.gui, 9); shadow && pose < shadow->frameCount())
-        g.d.drawFrameBlended(*shadow, pose, platform::Rect{x, y, 96, 142}, platform::BlendMode::Subtract, 255);
-    if (const platform::Picture* club = pictureOf(g.p.gui, 10); club && pose < club->frameCount())
-        g.d.drawFrame(*club, pose, x, y);
+void noteClub(PuttDrawing& g, const GameState& s, const playerrec& b, double behind, int32_t pose) {
+    g.club = true;
+    g.clubX = screenCoord(alongX(s, b, -behind) - 47);
+    g.clubY = screenCoord(alongY(s, b, -behind) - 125);
+    g.clubPose = pose;
 }
 
-void drawGauge(const Drawing& g, const GameState& s, const playerrec& b, double t) {
+void noteGauge(PuttDrawing& g, const GameState& s, const playerrec& b, double t) {
     if (s.swingLeft > 0) return;
-    const int32_t pattern = roundInt(b.speed / 3);
-    const platform::Picture* gauge = pictureOf(g.p.gui, 5);
-    if (gauge == nullptr || pattern < 0 || pattern >= gauge->frameCount()) return;
-    g.d.drawFrame(*gauge, pattern, screenCoord(alongX(s, b, t) - 47), screenCoord(alongY(s, b, t) - 56));
+    g.gauge = true;
+    g.gaugePattern = roundInt(b.speed / 3);
+    g.gaugeX = screenCoord(alongX(s, b, t) - 47);
+    g.gaugeY = screenCoord(alongY(s, b, t) - 56);
 }
 
 double markerDistance(const playerrec& b) {
@@ -70,7 +61,7 @@ double markerDistance(const playerrec& b) {
     return t;
 }
 
-void pullTick(GameState& s, Effects& fx, const Drawing& g) {
+void pullTick(GameState& s, Effects& fx, PuttDrawing& g) {
     playerrec& b = s.playerRecs[s.curPlayer];
     if (s.puttPhase == 1) {
         stepAimFrame(s);
@@ -78,13 +69,13 @@ void pullTick(GameState& s, Effects& fx, const Drawing& g) {
         b.speed = std::min(plainDist(s.dropX, s.dropY, s.mouseX, s.mouseY) / 2.0, 90.0);
         const int32_t pose = poseOf(b.heading);
         const double t = markerDistance(b);
-        drawMarker(g, s, b, t);
-        drawClub(g, s, b, b.speed, pose);
-        drawGauge(g, s, b, t);
+        noteMarker(g, s, b, t);
+        noteClub(g, s, b, b.speed, pose);
+        noteGauge(g, s, b, t);
     } else if (s.puttPhase == 2) {
         s.swingLeft -= s.swingStep;
         s.swingStep += 2;
-        drawClub(g, s, b, s.swingLeft, poseOf(b.heading));
+        noteClub(g, s, b, s.swingLeft, poseOf(b.heading));
         if (s.swingLeft <= 0) {
             b.speed = std::min(b.speed, 4.0);
             commonStrokeSteps(s, true, fx);
@@ -94,37 +85,37 @@ void pullTick(GameState& s, Effects& fx, const Drawing& g) {
 
 double clampPower(double v) { return std::clamp(v, 5.0, 90.0); }
 
-void pushTick(GameState& s, Effects& fx, const Drawing& g) {
+void pushTick(GameState& s, Effects& fx, PuttDrawing& g) {
     playerrec& b = s.playerRecs[s.curPlayer];
     const int32_t phase = s.puttPhase;
     if (phase == 1) {
         stepAimFrame(s);
         b.heading = wrapInt(int64_t{s.dropX} - s.mouseX + 128);
         const int32_t pose = floorMod((s.mouseX - s.dropX) >> 3, 32);
-        drawMarker(g, s, b, 75);
-        drawClub(g, s, b, 12, pose);
+        noteMarker(g, s, b, 75);
+        noteClub(g, s, b, 12, pose);
     } else if (phase == 3) {
         stepAimFrame(s);
         s.pushPower = clampPower((s.mouseY - s.dropY) / 2.0);
         b.speed = s.pushPower;
-        drawMarker(g, s, b, 75);
-        drawClub(g, s, b, b.speed, poseOf(b.heading));
-        drawGauge(g, s, b, 75);
+        noteMarker(g, s, b, 75);
+        noteClub(g, s, b, b.speed, poseOf(b.heading));
+        noteGauge(g, s, b, 75);
     } else if (phase == 2) {
         s.pushPower = 0;
         stepAimFrame(s);
         b.speed = clampPower((s.mouseY - s.dropY) / 2.0);
-        drawMarker(g, s, b, 75);
-        drawClub(g, s, b, b.speed, poseOf(b.heading));
-        drawGauge(g, s, b, 75);
+        noteMarker(g, s, b, 75);
+        noteClub(g, s, b, b.speed, poseOf(b.heading));
+        noteGauge(g, s, b, 75);
         if (b.speed > 15) s.puttPhase = 3;
     } else if (phase == 4) {
         stepAimFrame(s);
         b.speed = std::min((s.mouseY - s.dropY) / 2.0, 90.0);
         s.pushPower = std::min(s.pushPower, 90.0);
-        drawMarker(g, s, b, 75);
-        drawClub(g, s, b, b.speed, poseOf(b.heading));
-        drawGauge(g, s, b, 75);
+        noteMarker(g, s, b, 75);
+        noteClub(g, s, b, b.speed, poseOf(b.heading));
+        noteGauge(g, s, b, 75);
         // The forward swing strikes once the club has passed the ball. It does not wait
         // for a pull swing that ended without a stroke and left swingLeft above 0.
         if (b.speed < 0) {
@@ -215,13 +206,35 @@ void puttMouseUp(GameState& s, MouseButton button, int screenW, int screenH, Eff
     }
 }
 
-void puttingStep(GameState& s, Effects& fx, platform::Display& d, const GamePictures& p) {
+void puttingStep(GameState& s, Effects& fx, PuttDrawing& g) {
+    g = PuttDrawing{};
     if (!validPlayer(s) || s.puttPhase == 0) return;
-    const Drawing g{d, p};
     if (s.playerRecs[s.curPlayer].pullPutt) {
         pullTick(s, fx, g);
     } else {
         pushTick(s, fx, g);
+    }
+}
+
+void drawPutting(platform::Display& d, const GamePictures& p, const PuttDrawing& g) {
+    if (g.marker) {
+        const platform::Picture* marker = pictureOf(p.gui, 6);
+        if (marker != nullptr && g.markerFrame < marker->frameCount())
+            d.drawFrameBlended(*marker, g.markerFrame,
+                               platform::Rect{g.markerX, g.markerY, marker->frameWidth(), marker->frameHeight()},
+                               platform::BlendMode::Add, 192);
+    }
+    if (g.club) {
+        if (const platform::Picture* shadow = pictureOf(p.gui, 9); shadow && g.clubPose < shadow->frameCount())
+            d.drawFrameBlended(*shadow, g.clubPose, platform::Rect{g.clubX, g.clubY, 96, 142},
+                               platform::BlendMode::Subtract, 255);
+        if (const platform::Picture* club = pictureOf(p.gui, 10); club && g.clubPose < club->frameCount())
+            d.drawFrame(*club, g.clubPose, g.clubX, g.clubY);
+    }
+    if (g.gauge) {
+        const platform::Picture* gauge = pictureOf(p.gui, 5);
+        if (gauge != nullptr && g.gaugePattern >= 0 && g.gaugePattern < gauge->frameCount())
+            d.drawFrame(*gauge, g.gaugePattern, g.gaugeX, g.gaugeY);
     }
 }
 

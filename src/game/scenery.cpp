@@ -43,11 +43,6 @@ constexpr Obstacle kObstacles[] = {
     {kFourObstacles, 38, 237, 528, 11, 0, 63, 193, 255, 71},
 };
 
-int framesOf(const GamePictures& p, int image) {
-    const platform::Picture* pic = pictureOf(p.course, image);
-    return pic != nullptr ? pic->frameCount() : 0;
-}
-
 int32_t distanceToCurrentBall(const GameState& s, int x, int y) {
     if (!OneBased<playerrec, kMaxPlayers>::inRange(s.curPlayer)) return 0;
     const playerrec& b = s.playerRecs[s.curPlayer];
@@ -73,7 +68,7 @@ void moveMote(GameState& s, starrec& m, int w, int h, Own ownMotion) {
 
 // Mote positions stay in a small range around the screen, so this arithmetic cannot
 // overflow whatever the view does.
-void driftingMotes(GameState& s, const GamePictures& p, int w, int h) {
+void driftingMotes(GameState& s, const FrameCounts& frames, int w, int h) {
     for (starrec& m : s.stars) {
         moveMote(s, m, w, h, [&](bool mx, bool my, int32_t& ox, int32_t& oy) {
             if (mx) ox = s.random(s.substeps + 1);
@@ -86,12 +81,12 @@ void driftingMotes(GameState& s, const GamePictures& p, int w, int h) {
         }
         if (s.random(4) == 3) {
             m.frame += 1;
-            if (m.frame >= framesOf(p, m.image)) m.frame = 0;
+            if (m.frame >= frames.framesOf(m.image)) m.frame = 0;
         }
     }
 }
 
-void fallingMotes(GameState& s, const GamePictures& p, int w, int h) {
+void fallingMotes(GameState& s, const FrameCounts& frames, int w, int h) {
     for (int i = 1; i <= 10; ++i) {
         starrec& m = s.stars[i];
         moveMote(s, m, w, h, [&](bool mx, bool my, int32_t& ox, int32_t& oy) {
@@ -105,7 +100,7 @@ void fallingMotes(GameState& s, const GamePictures& p, int w, int h) {
             m.frame = s.random(64);
         }
         m.frame += s.substeps;
-        if (m.frame / 4 >= framesOf(p, m.image)) m.frame = 0;
+        if (m.frame / 4 >= frames.framesOf(m.image)) m.frame = 0;
     }
 }
 
@@ -124,7 +119,7 @@ void rain(GameState& s, int w, int h) {
     }
 }
 
-void risingBubbles(GameState& s, const GamePictures& p, int w, int h) {
+void risingBubbles(GameState& s, const FrameCounts& frames, int w, int h) {
     for (int i = 1; i <= 5; ++i) {
         starrec& m = s.stars[i];
         const int32_t speed = 8 - m.image;
@@ -139,7 +134,7 @@ void risingBubbles(GameState& s, const GamePictures& p, int w, int h) {
             m.frame = 0;
         }
         m.frame += s.substeps;
-        if (m.frame / 4 >= framesOf(p, m.image)) m.frame = 0;
+        if (m.frame / 4 >= frames.framesOf(m.image)) m.frame = 0;
     }
 }
 
@@ -209,13 +204,13 @@ void placeObstacles(GameState& s, unsigned scripts) {
     }
 }
 
-SceneryFrame sceneryStep(GameState& s, Effects& fx, const GamePictures& p, int screenW, int screenH) {
+SceneryFrame sceneryStep(GameState& s, Effects& fx, const FrameCounts& frames, int screenW, int screenH) {
     SceneryFrame frame;
     frame.scripts = sceneryScriptsOf(s.holeName);
     const unsigned scripts = frame.scripts;
     if (scripts == 0) return frame;
-    if (scripts & kDriftingMotes) driftingMotes(s, p, screenW, screenH);
-    if (scripts & kFallingMotes) fallingMotes(s, p, screenW, screenH);
+    if (scripts & kDriftingMotes) driftingMotes(s, frames, screenW, screenH);
+    if (scripts & kFallingMotes) fallingMotes(s, frames, screenW, screenH);
     if (scripts & kThunderstorm) {
         if (s.random(1000) < s.substeps) {
             s.flash = static_cast<uint8_t>(128 + s.random(128));
@@ -227,7 +222,7 @@ SceneryFrame sceneryStep(GameState& s, Effects& fx, const GamePictures& p, int s
         }
         rain(s, screenW, screenH);
     }
-    if (scripts & kRisingBubbles) risingBubbles(s, p, screenW, screenH);
+    if (scripts & kRisingBubbles) risingBubbles(s, frames, screenW, screenH);
     if (scripts & (kDriftingMotes | kFallingMotes | kThunderstorm | kRisingBubbles)) {
         s.sceneScrollX = s.scrollX;
         s.sceneScrollY = s.scrollY;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "game/effects.h"
+#include "game/frame_counts.h"
 #include "game/game_pictures.h"
 #include "game/state.h"
 #include "platform/display.h"
@@ -46,7 +47,7 @@ struct SceneryFrame {
 };
 
 // One tick of the hole's scenery.
-SceneryFrame sceneryStep(GameState& s, Effects& fx, const GamePictures& p, int screenW, int screenH);
+SceneryFrame sceneryStep(GameState& s, Effects& fx, const FrameCounts& frames, int screenW, int screenH);
 
 // The motes and the lightning of this tick.
 void drawScenery(platform::Display& d, const GameState& s, const GamePictures& p, const SceneryFrame& frame);

@@ -2,10 +2,9 @@
 
 #include <filesystem>
 
-#include "game/game_stage.h"
-#include "game/hud.h"
-#include "game/putting.h"
-#include "game/turns.h"
+#include "game/draw_tick.h"
+#include "game/frame_counts.h"
+#include "game/game_tick.h"
 #include "media/file_lookup.h"
 
 namespace orbigolf {
@@ -70,23 +69,31 @@ bool TMain::runTick(int fps) {
     return true;
 }
 
+// The next hole's files are the game screen's to load.
+class TMain::NextHole final : public HoleSetUp {
+public:
+    explicit NextHole(TMain& m) : m_(m) {}
+    bool setUpHole(GameState&) override {
+        m_.HoleInit();
+        return !m_.closed_ && m_.display_.ready();
+    }
+
+private:
+    TMain& m_;
+};
+
 void TMain::GengineTimer() {
     if (closed_ || !display_.ready()) return;
     const Rules rules = controls_.rules();
-    const GamePictures p = pictures();
-    {
-        GameStage stage(display_, p);
-        simulationTick(s_, rules, *fx_, stage);
-    }
-    if (BetweenHolesStep(s_)) {
-        HoleInit();
-        if (closed_ || !display_.ready()) return;
-    }
-    puttingStep(s_, *fx_, display_, p);
-    runScenery(s_, *fx_, display_, p);
-    runHud(s_, rules, display_, p);
-    s_.substeps = fps_ <= 20 ? 4 : (fps_ <= 40 ? 2 : 1);
-    drawPointer(display_, s_, p);
+    const ListFrameCounts frames(&course_);
+    NextHole nextHole(*this);
+    TickInput in;
+    in.screen = ScreenSize{display_.width(), display_.height()};
+    in.fps = fps_;
+    in.frames = &frames;
+    in.holeSetUp = &nextHole;
+    if (!gameTick(s_, rules, in, *fx_, record_)) return;
+    drawTick(s_, rules, record_, display_, pictures());
     display_.flip();
 }
 

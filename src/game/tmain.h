@@ -15,6 +15,7 @@
 
 #include "game/effects.h"
 #include "game/game_pictures.h"
+#include "game/game_tick.h"
 #include "game/launch_pad_controls.h"
 #include "game/state.h"
 #include "media/image_list.h"
@@ -103,6 +104,7 @@ public:
 
 private:
     class GameEffects;
+    class NextHole;
 
     void DXSoundInitialize();
     void DXDrawInitialize();
@@ -146,6 +148,7 @@ private:
     TMainObserver* observer_ = nullptr;
 
     int fps_ = 0;  // measured frame rate of the running tick
+    FrameRecord record_;  // kept between ticks so that a tick allocates nothing
     bool clickPending_ = false;
     platform::InputEvent pendingClick_;
     bool closed_ = false;

@@ -5,6 +5,7 @@
 #include "game/geometry.h"
 #include "game/ini_file.h"
 #include "game/messages.h"
+#include "game/putting.h"
 #include "game/sound_ids.h"
 
 namespace orbigolf {
@@ -52,11 +53,11 @@ int strokeLimitOf(const Rules& rules) {
     return parseInteger(rules.strokelimit).value_or(INT_MAX);
 }
 
-void EndOfStroke(GameState& s, const Rules& rules, Effects& fx) {
+void EndOfStroke(GameState& s, const Rules& rules, ScreenSize screen, Effects& fx) {
     if (s.bonusTaken && !s.passTurn) {
         s.passTurn = 1;
         s.recentre = 1;
-        fx.parkCursor();
+        parkCursor(s, screen.width, screen.height, fx);
         return;
     }
     applyStrokeLimit(s, rules, fx);
@@ -66,7 +67,7 @@ void EndOfStroke(GameState& s, const Rules& rules, Effects& fx) {
     playerrec& next = s.playerRecs[s.curPlayer];
     if (!next.inPlay && !next.holed) next.inPlay = 1;
     s.recentre = 1;
-    fx.parkCursor();
+    parkCursor(s, screen.width, screen.height, fx);
     s.bonusTaken = 0;
     s.passTurn = 0;
 }

@@ -5,6 +5,7 @@
 
 #include "game/effects.h"
 #include "game/rules.h"
+#include "game/screen_size.h"
 #include "game/state.h"
 
 namespace orbigolf {
@@ -14,8 +15,9 @@ inline const std::string kTrainingHole = "training1";
 inline const std::string kFirstCourseHole = "course1hole1";
 
 // At the end of a stroke: the repeat turn of a bonus stroke, or the stroke limit
-// and the next player by the `nextplayer` rule.
-void EndOfStroke(GameState& s, const Rules& rules, Effects& fx);
+// and the next player by the `nextplayer` rule. Either way the cursor is parked at
+// the centre of the screen, which becomes the putting anchor.
+void EndOfStroke(GameState& s, const Rules& rules, ScreenSize screen, Effects& fx);
 
 // At hole set-up: who starts the hole by the `startplayer` rule; only that
 // player's ball comes into play.

@@ -12,7 +12,7 @@
 #include "game/hole_setup.h"
 #include "game/ini_file.h"
 #include "game/stroke.h"
-#include "game/tick.h"
+#include "game/game_tick.h"
 
 using namespace orbigolf;
 
@@ -26,7 +26,6 @@ constexpr int kTicksPerHole = 160;
 
 void playHole(GameState& s, const IniFile& hole, const Rules& rules, int32_t heading, double speed) {
     SilentEffects fx;
-    HeadlessStage stage;  // every picture one frame
     readHole(s, hole);
     setUpHoleState(s, rules);
     for (int tick = 1; tick <= kTicksPerHole; ++tick) {
@@ -37,7 +36,9 @@ void playHole(GameState& s, const IniFile& hole, const Rules& rules, int32_t hea
             b.speed = speed;
             commonStrokeSteps(s, true, fx);
         }
-        simulationTick(s, rules, fx, stage);
+        TickInput in;  // every picture one frame
+        in.fps = steadyFps(s.substeps);
+        gameTick(s, rules, in, fx);
     }
 }
 

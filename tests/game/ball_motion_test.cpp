@@ -170,7 +170,7 @@ TEST(Collisions, StruckBallTakesTheLineOfCentresAndTheStrikerGlancesOff) {
     rules.collide = true;
     const playerrec& a = placeBall(s, 1, 100, 100, 10, 3.0);
     const playerrec& b = placeBall(s, 2, 110, 100);
-    simulatePass(s, 1, rules, fx);
+    simulatePass(s, 1, rules, ScreenSize{}, fx);
     // After its motion ball 1 is at (103, 101): the line of centres points at 250.
     EXPECT_EQ(b.heading, 250);
     EXPECT_NEAR(b.speed, 2.995 * 0.95 * turnCos(16), 1e-9);
@@ -196,7 +196,7 @@ TEST(Collisions, NeverWithCollisionsOffOrWithAHoledOrIdleBall) {
         placeBall(s, 1, 100, 100, 0, 3.0);
         placeBall(s, 2, 110, 100);
         prepare(s);
-        simulatePass(s, 1, rules, fx);
+        simulatePass(s, 1, rules, ScreenSize{}, fx);
         return s.playerRecs[2].moving != 0;
     };
     EXPECT_TRUE(struck(on, [](GameState&) {}));

@@ -10,7 +10,7 @@
 #include "game/holing.h"
 #include "game/rules.h"
 #include "game/state.h"
-#include "game/tick.h"
+#include "game/game_tick.h"
 
 namespace orbigolf::testing {
 
@@ -94,10 +94,12 @@ inline arearec& wallArea(GameState& s, int h, int kind, int x1, int y1, int x2, 
     return a;
 }
 
-// One game tick with nothing shown (every picture one frame).
+// One game tick with nothing shown (every picture one frame), at the frame rate that
+// keeps the pass count.
 inline void gameTick(GameState& s, const Rules& rules, Effects& fx) {
-    HeadlessStage stage;
-    simulationTick(s, rules, fx, stage);
+    TickInput in;
+    in.fps = steadyFps(s.substeps);
+    orbigolf::gameTick(s, rules, in, fx);
 }
 
 inline void runTicks(GameState& s, const Rules& rules, Effects& fx, int ticks) {

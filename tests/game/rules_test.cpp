@@ -176,8 +176,8 @@ TEST(BallRules, DepthOrderIsTakenOnceBeforeAnyBallIsHandled) {
     playerrec& back = placeBall(s, 2, 400, 300, 0, 0.5);  // deep in the cup
     back.holed = 1;
     back.z = -46;
-    HeadlessStage stage;
-    ballStep(s, Rules{}, fx, stage);
+    FrameRecord record;
+    ballStep(s, Rules{}, fx, record);
     EXPECT_FALSE(front.sunk);
     EXPECT_GT(front.y, 580);
     EXPECT_FALSE(back.inPlay);  // still visited after ball 1 moved behind it
@@ -266,7 +266,7 @@ TEST(TurnOrder, FarthestNeverPicksAHoledBall) {
     s.cupX = s.cupY = 500;
     placeBall(s, 1, 500, 500);  // resting on the cup's centre, not holed
     s.playerRecs[2].holed = s.playerRecs[3].holed = 1;
-    EndOfStroke(s, farthest, fx);
+    EndOfStroke(s, farthest, ScreenSize{}, fx);
     EXPECT_EQ(s.curPlayer, 1);
 }
 
@@ -280,15 +280,32 @@ TEST_F(StrokeLimit, FifthStrokeAndTrainingGamesAreNotLimited) {
     EXPECT_EQ(s.curPlayer, 2);
 }
 
+TEST(TurnOrder, EndOfStrokeParksTheAnchorAtTheCentreOfTheScreenInBothBranches) {
+    GameState s = testing::makeState(2);
+    RecordingEffects fx;
+    s.dropX = s.dropY = 7;
+    s.bonusTaken = 1;  // the repeat turn
+    EndOfStroke(s, Rules{}, ScreenSize{800, 600}, fx);
+    EXPECT_EQ(s.curPlayer, 1);
+    EXPECT_EQ(s.dropX, 400);
+    EXPECT_EQ(s.dropY, 300);
+    s.dropX = s.dropY = 7;
+    EndOfStroke(s, Rules{}, ScreenSize{513, 385}, fx);  // the turn passes; odd sizes round down
+    EXPECT_EQ(s.curPlayer, 2);
+    EXPECT_EQ(s.dropX, 256);
+    EXPECT_EQ(s.dropY, 192);
+    EXPECT_EQ(fx.parks, 2);
+}
+
 TEST(TurnOrder, SequentialSkipsHoledBallsAndFarthestPrefersTheHigherNumber) {
     GameState s = testing::makeState(4);
     RecordingEffects fx;
     s.curPlayer = 2;
     s.playerRecs[3].holed = s.playerRecs[4].holed = 1;
-    EndOfStroke(s, Rules{}, fx);
+    EndOfStroke(s, Rules{}, ScreenSize{}, fx);
     EXPECT_EQ(s.curPlayer, 1);
     s.playerRecs[2].holed = 1;
-    EndOfStroke(s, Rules{}, fx);
+    EndOfStroke(s, Rules{}, ScreenSize{}, fx);
     EXPECT_EQ(s.curPlayer, 1);  // everyone else is in: back to the same player
     EXPECT_EQ(fx.parks, 2);
 
@@ -302,10 +319,10 @@ TEST(TurnOrder, SequentialSkipsHoledBallsAndFarthestPrefersTheHigherNumber) {
     f.playerRecs[4].x = 500;
     f.playerRecs[4].y = 700;  // still on the tee, 200 away
     f.playerRecs[4].holed = 1;
-    EndOfStroke(f, farthest, fx);
+    EndOfStroke(f, farthest, ScreenSize{}, fx);
     EXPECT_EQ(f.curPlayer, 2);
     f.playerRecs[4].holed = 0;
-    EndOfStroke(f, farthest, fx);
+    EndOfStroke(f, farthest, ScreenSize{}, fx);
     EXPECT_EQ(f.curPlayer, 4);
     EXPECT_TRUE(f.playerRecs[4].inPlay);
 }
@@ -341,7 +358,7 @@ TEST(TurnOrder, RoughGroundRestartingAStoppedBallDoesNotEndTheStroke) {
     RecordingEffects fx;
     testing::quadArea(s, 1, 30, 100, 100, 700, 700);
     placeBall(s, 1, 400, 400, 0, 0.004);
-    simulatePass(s, 1, Rules{}, fx);
+    simulatePass(s, 1, Rules{}, ScreenSize{}, fx);
     EXPECT_TRUE(s.playerRecs[1].airborne);  // stopped, then thrown up by the rough
     EXPECT_TRUE(s.anyMoving);
     EXPECT_FALSE(fx.played(24));

@@ -4,7 +4,8 @@
 
 #include "drawing_test_support.h"
 #include "game/ball_picture.h"
-#include "game/game_stage.h"
+#include "game/frame_counts.h"
+#include "game/game_tick.h"
 #include "game/scene_drawing.h"
 
 namespace orbigolf {
@@ -90,19 +91,26 @@ TEST_F(SceneTest, EmptySlotsAndBadPictureNumbersDrawNothing) {
         for (int x = 0; x < 64; ++x) ASSERT_EQ(raw(display, x, y), kGround) << x << "," << y;
 }
 
-TEST_F(SceneTest, StageRunsAnimationsByThePicturesFrameCounts) {
-    GameStage stage(display, pics);
-    EXPECT_EQ(stage.framesOf(3), 2);
-    EXPECT_EQ(stage.framesOf(13), 0);
+TEST_F(SceneTest, SceneStepRunsAnimationsByThePicturesFrameCountsAndNotesThemAsDrawn) {
+    const ListFrameCounts frames(&course);
+    EXPECT_EQ(frames.framesOf(3), 2);
+    EXPECT_EQ(frames.framesOf(13), 0);
+    FrameRecord record;
+    // The slots as the scene step noted them, before their animation advanced.
+    const auto step = [&] {
+        sceneStep(s, frames, record);
+        drawCoursePicture(display, s, pics);
+        for (int i = 0; i < record.spriteCount; ++i) drawSpriteSlot(display, s, pics, record.sprites[static_cast<size_t>(i)]);
+    };
     slot(1, 20, 15);               // two frames: ends after 8 sub-steps
     slot(2, 30, 15).image = 13;    // no such picture: ends on its first tick, drawing nothing
     slot(3, 40, 15).keep = 1;      // loops
-    sceneStep(s, stage);
+    step();
     EXPECT_EQ(raw(display, 10, 10), kFrame0);
     EXPECT_TRUE(s.sprites[2].x == 0 && s.sprites[2].y == 0);
-    for (int t = 0; t < 6; ++t) sceneStep(s, stage);
+    for (int t = 0; t < 6; ++t) step();
     EXPECT_EQ(raw(display, 10, 10), kFrame1);  // tick 4..7 shows frame 1
-    sceneStep(s, stage);
+    step();
     EXPECT_EQ(s.sprites[1].x, 0);
     EXPECT_EQ(s.sprites[3].x, 40);
     EXPECT_EQ(s.sprites[3].tick, 0);

@@ -105,7 +105,7 @@ TEST(Scenery, PhaseCyclesIn128TicksAndTheBlinkingObstacleSoundsByDistance) {
     s.playerRecs[1].x = 710 + 300;
     s.playerRecs[1].y = 367 + 400;
     SoundLog fx;
-    const GamePictures none{};
+    const ListFrameCounts none(nullptr);
     int wraps = 0;
     for (int t = 0; t < 256; ++t) {
         sceneryStep(s, fx, none, 640, 480);
@@ -132,7 +132,7 @@ TEST(Scenery, LightningFlashesFadeOverFourOrEightTicks) {
     for (int sub : {1, 4}) {
         GameState s = sceneryState("course1hole4", sub);
         SoundLog fx;
-        const GamePictures none{};
+        const ListFrameCounts none(nullptr);
         s.flash = 255;
         std::vector<int> strengths;
         for (int t = 0; t < 12; ++t) {
@@ -151,7 +151,7 @@ TEST(Scenery, LightningFlashesFadeOverFourOrEightTicks) {
 TEST(Scenery, StormFlashesOnAverageOnceInAThousandTicksPerSubstep) {
     GameState s = sceneryState("course4hole4", 4);
     SoundLog fx;
-    const GamePictures none{};
+    const ListFrameCounts none(nullptr);
     for (int t = 0; t < 25000; ++t) sceneryStep(s, fx, none, 640, 480);
     EXPECT_GT(fx.played.size(), 60u);
     EXPECT_LT(fx.played.size(), 140u);
@@ -161,7 +161,7 @@ TEST(Scenery, StormFlashesOnAverageOnceInAThousandTicksPerSubstep) {
 TEST(Scenery, ParallaxFollowsSmallViewMovesAndIgnoresJumps) {
     GameState s = sceneryState("course1hole4");  // rain: own motion without randomness
     SoundLog fx;
-    const GamePictures none{};
+    const ListFrameCounts none(nullptr);
     s.sceneScrollX = s.scrollX = 100;
     s.sceneScrollY = s.scrollY = 100;
     s.stars[1] = starrec{300, 200, 6, 0};
@@ -177,7 +177,7 @@ TEST(Scenery, ParallaxFollowsSmallViewMovesAndIgnoresJumps) {
 TEST(Scenery, BubblesRestartAboveTheScreenAndDropToMinus90BelowIt) {
     GameState s = sceneryState("course4hole3");
     SoundLog fx;
-    const GamePictures none{};
+    const ListFrameCounts none(nullptr);
     s.stars[1] = starrec{100, -85, 5, 8};  // rises 6 above -90: restarts anywhere
     s.stars[2] = starrec{100, 600, 7, 0};  // below the screen: moved to -90, stays
     sceneryStep(s, fx, none, 640, 480);
@@ -189,7 +189,7 @@ TEST(Scenery, BubblesRestartAboveTheScreenAndDropToMinus90BelowIt) {
 TEST(Scenery, FallingRocksThrowEightParticles) {
     GameState s = sceneryState("course2hole1", 4);
     SoundLog fx;
-    const GamePictures none{};
+    const ListFrameCounts none(nullptr);
     s.playerRecs[1].x = 496;
     s.playerRecs[1].y = 817 + 100;
     int ticks = 0;
@@ -227,7 +227,7 @@ TEST(Scenery, ObstaclesOfAHoleFileSwitchTheirAreasOnTheCycle) {
     ReadHoleFile(s, path);
     ASSERT_EQ(s.areas[41].kind, 1);
     SoundLog fx;
-    const GamePictures none{};
+    const ListFrameCounts none(nullptr);
     int open40 = 0, open41 = 0, open42 = 0, both = 0;
     for (int t = 0; t < 128; ++t) {
         sceneryStep(s, fx, none, 640, 480);
@@ -255,7 +255,7 @@ TEST(Scenery, MotesAreDrawnWithTheirPictures) {
     s.stars[1] = starrec{20, 20, 6, 0};
     SoundLog fx;
     const GamePictures pics{nullptr, nullptr, &course};
-    const SceneryFrame f = sceneryStep(s, fx, pics, 64, 48);
+    const SceneryFrame f = sceneryStep(s, fx, ListFrameCounts(&course), 64, 48);
     drawScenery(d, s, pics, f);
     EXPECT_EQ(testing::raw(d, s.stars[1].x, s.stars[1].y), platform::toRgb565(255, 255, 255));
     EXPECT_EQ(s.stars[1].y, 21);

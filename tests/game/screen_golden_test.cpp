@@ -15,7 +15,7 @@
 
 #include "../support/built_content.h"
 #include "drawing_test_support.h"
-#include "game/game_stage.h"
+#include "game/draw_tick.h"
 #include "game/hole_file.h"
 #include "game/hole_setup.h"
 #include "game/hud.h"

@@ -17,10 +17,11 @@ struct Putt {
     double speed;
 };
 
-// The solver's first strokes on the content set's holes. The solver's random stream is
-// not the game's (the game also scatters motes and shakes messages), so where a hole's
-// areas draw random numbers the ball may end elsewhere; short putts then finish the hole
-// at the stroke limit of 6.
+// Strokes that reach the cup or near it on the content set's holes. They are struck at
+// this test's own pace, not at the ticks of the solver's solutions (which their replays
+// check exactly), so where a big message shakes or the scenery draws random numbers at
+// other ticks the ball may end elsewhere; short putts then finish the hole at the stroke
+// limit of 6.
 const std::vector<Putt> kHole1 = {{32, 3.7}, {58, 2.65}};
 const std::vector<Putt> kHole2 = {{113, 3.8}};
 const std::vector<Putt> kHole3 = {{244, 3.9}, {200, 2.9}};

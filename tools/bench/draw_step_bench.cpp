@@ -9,8 +9,10 @@
 #include <string>
 #include <unistd.h>
 
-#include "game/game_stage.h"
+#include "game/ball_picture.h"
+#include "game/camera.h"
 #include "game/hud.h"
+#include "game/scene_drawing.h"
 #include "media/image_list.h"
 #include "scenes.h"
 
@@ -144,16 +146,15 @@ void draw_step_1024x768(benchmark::State& state) {
     display.setMode(kScreenW, kScreenH);
     display.initialize();
     GameState& s = scene.s;
-    GameStage stage(display, scene.pictures);
     for (auto _ : state) {
-        stage.moveView(s);
-        stage.drawCourse(s);
+        moveView(s, display.width(), display.height());
+        drawCoursePicture(display, s, scene.pictures);
         for (int i = kMaxSprites; i >= 1; --i)
-            if (!(s.sprites[i].x == 0 && s.sprites[i].y == 0)) stage.drawSprite(s, s.sprites[i]);
+            if (!(s.sprites[i].x == 0 && s.sprites[i].y == 0)) drawSpriteSlot(display, s, scene.pictures, s.sprites[i]);
         for (const particlerec& q : s.particles)
-            if (q.active) stage.drawParticle(s, q);
-        for (int p = 1; p <= 4; ++p) stage.drawBall(s, p);
-        runHud(s, scene.rules, display, scene.pictures);
+            if (q.active) drawParticle(display, s, q);
+        for (int p = 1; p <= 4; ++p) drawBall(display, s, scene.pictures, p);
+        drawHud(display, s, scene.pictures, scene.rules, hudStep(s, scene.rules, display.width(), display.height()));
         benchmark::DoNotOptimize(display.backBuffer().pixels().data());
         benchmark::ClobberMemory();
     }

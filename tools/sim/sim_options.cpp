@@ -14,11 +14,11 @@ namespace {
 
 const char* const kUsage =
     "usage: orbigolf-sim HOLEFILE [--players N] [--seed S] [--substeps 1|2|4]\n"
-    "       [--course-size WxH] [--hole-name NAME] [--ball P:X:Y]... [--putt P:HEADING:SPEED[@TICK]]...\n"
+    "       [--course-size WxH] [--screen WxH] [--fps F] [--hole-name NAME] [--ball P:X:Y]... [--putt P:HEADING:SPEED[@TICK]]...\n"
     "       [--collide] [--plus1] [--minus1] [--training] [--strokelimit N]\n"
     "       [--nextplayer sequential|farthest] [--startplayer lifo|fifo|random]\n"
     "       [--sound] [--ticks N] [--trace]\n"
-    "       orbigolf-sim HOLEFILE --solve [--max-strokes N] [options as above]\n";
+    "       orbigolf-sim HOLEFILE --solve [--max-strokes N] [--replay OUT] [options as above]\n";
 
 // Numbers are read in decimal only, whole words, no blanks in front.
 std::optional<int64_t> toInt(std::string_view text, int64_t lo, int64_t hi) {
@@ -129,7 +129,21 @@ void declareOptions(CLI::App& app, Options& o, std::vector<std::string>& balls, 
              [&o](std::pair<int32_t, int32_t> size) {
                  o.courseWidth = size.first;
                  o.courseHeight = size.second;
+                 o.courseSizeGiven = true;
              });
+    addValue(app, "--screen", "WxH", "WxH of at least 64x64", "screen size in pixels (640x480)",
+             [](const std::string& t) {
+                 const auto size = toSize(t);
+                 return size && size->first >= 64 && size->second >= 64 && size->first <= 8192 && size->second <= 8192
+                            ? size
+                            : std::nullopt;
+             },
+             [&o](std::pair<int32_t, int32_t> size) {
+                 o.screenWidth = size.first;
+                 o.screenHeight = size.second;
+             });
+    addValue(app, "--fps", "F", "1 to 1000", "measured frame rate of every tick (60, or the one that keeps --substeps)",
+             [](const std::string& t) { return toInt(t, 1, 1000); }, [&o](int64_t n) { o.fps = static_cast<int>(n); });
     app.add_option_function<std::string>("--hole-name", [&o](const std::string& name) { o.holeName = name; },
                                           "hole name (the hole file's name without its extension)")
         ->type_name("NAME");
@@ -171,6 +185,9 @@ void declareOptions(CLI::App& app, Options& o, std::vector<std::string>& balls, 
                           "search putts that hole the ball (one player) and print them as one JSON line");
     addValue(app, "--max-strokes", "N", "1 to 9", "with --solve: putts the search may use (4)",
              [](const std::string& t) { return toInt(t, 1, 9); }, [&o](int64_t n) { o.maxStrokes = static_cast<int>(n); });
+    app.add_option_function<std::string>("--replay", [&o](const std::string& file) { o.replayFile = file; },
+                                          "with --solve: also write the solution as a game replay of pull putts")
+        ->type_name("OUT");
 }
 
 }  // namespace
@@ -195,6 +212,7 @@ std::optional<int> parseCommandLine(int argc, const char* const* argv, Options& 
         o.putts.push_back(*putt);
     }
     if (o.solve && o.players != 1) return cl.fail("--solve plays one player", err);
+    if (o.replayFile && !o.solve) return cl.fail("--replay writes a solution: it needs --solve", err);
     options = std::move(o);
     return std::nullopt;
 }

@@ -29,6 +29,9 @@ struct Options {
     uint64_t seed = 1;
     int substeps = 1;
     int32_t courseWidth = 1600, courseHeight = 1200;
+    bool courseSizeGiven = false;  // else the hole's course picture gives it, when it can be read
+    int screenWidth = 640, screenHeight = 480;
+    std::optional<int> fps;  // measured frame rate; by default the one that keeps --substeps
     std::optional<std::string> holeName;
     std::vector<BallPlacement> balls;
     std::vector<Putt> putts;
@@ -38,6 +41,7 @@ struct Options {
     bool trace = false;
     bool solve = false;   // search putts that hole the ball instead of playing given ones
     int maxStrokes = 4;   // putts the search may use
+    std::optional<std::string> replayFile;  // with --solve: the solution as a game replay
 };
 
 // The command line: fills `options`, or reports on `out` (--help) or `err` (one line) and

@@ -5,30 +5,47 @@
 
 #include "game/hole_file.h"
 #include "game/hole_setup.h"
-#include "game/stroke.h"
-#include "game/tick.h"
+#include "game/scenery.h"
 #include "json_line.h"
+#include "media/image_list.h"
 
 namespace orbigolf::sim {
 
 namespace {
 
-void strike(GameState& s, const Putt& putt, Effects& fx) {
-    s.curPlayer = putt.player;
-    playerrec& b = s.playerRecs[putt.player];
-    b.inPlay = 1;
-    b.heading = putt.heading;
-    b.speed = putt.speed;
-    commonStrokeSteps(s, true, fx);
-}
+DirectStroke strokeOf(const Putt& putt) { return DirectStroke{putt.player, putt.heading, putt.speed}; }
 
 }  // namespace
 
-std::optional<std::string> setUpHole(GameState& s, const Options& o) {
+CoursePictures loadCoursePictures(const Options& o) {
+    CoursePictures pictures;
+    std::filesystem::path path(o.holeFile);
+    path.replace_extension(".dxg");
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return pictures;
+    try {
+        TDXImageList list;
+        list.loadFromFile(path.string());
+        pictures.counts = StoredFrameCounts(list);
+        if (list.count() > 0) {
+            pictures.width = list.item(0).picture().frameWidth();
+            pictures.height = list.item(0).picture().frameHeight();
+        }
+        pictures.loaded = true;
+    } catch (const std::exception&) {
+        // A picture file that cannot be read leaves every picture one frame, as without one.
+    }
+    return pictures;
+}
+
+int tickFps(const Options& o) { return o.fps.value_or(steadyFps(o.substeps)); }
+
+std::optional<std::string> setUpHole(GameState& s, const Options& o, const CoursePictures& pictures) {
     s.random.seed(o.seed);
     s.soundOn = o.sound ? 1 : 0;
-    s.courseWidth = o.courseWidth;
-    s.courseHeight = o.courseHeight;
+    const bool fromPicture = pictures.loaded && pictures.width > 0 && !o.courseSizeGiven;
+    s.courseWidth = fromPicture ? pictures.width : o.courseWidth;
+    s.courseHeight = fromPicture ? pictures.height : o.courseHeight;
 
     PlayerChoice choices[kMaxPlayers];
     resetForNewGame(s, o.players, choices);
@@ -37,6 +54,10 @@ std::optional<std::string> setUpHole(GameState& s, const Options& o) {
 
     const std::optional<std::string> unread = ReadHoleFile(s, o.holeFile);
     setUpHoleState(s, o.rules);
+    scatterMotes(s, o.screenWidth, o.screenHeight, s.courseHeight);
+    // Where the game parks the pointer when a game starts and after every stroke.
+    s.mouseX = s.dropX = o.screenWidth / 2;
+    s.mouseY = s.dropY = o.screenHeight / 2;
 
     for (const BallPlacement& ball : o.balls) {
         playerrec& b = s.playerRecs[ball.player];
@@ -44,16 +65,27 @@ std::optional<std::string> setUpHole(GameState& s, const Options& o) {
         b.y = ball.y;
         b.inPlay = 1;
     }
+    SilentEffects fx;
+    for (const Putt& putt : o.putts) {
+        if (putt.tick <= 1) strikeDirectly(s, strokeOf(putt), fx);
+    }
     return unread;
 }
 
-void runTick(GameState& s, const Options& o, int64_t tick, Effects& fx) {
+void runTick(GameState& s, const Options& o, const CoursePictures& pictures, int64_t tick, Effects& fx) {
+    TickInput in;
+    in.screen = ScreenSize{o.screenWidth, o.screenHeight};
+    in.fps = tickFps(o);
+    in.frames = &pictures.frames();
+    // The headless player has no next hole: it stays on its hole, as the game does
+    // between holes until the result has faded.
+    // Putts due together are struck in the order given.
+    std::vector<DirectStroke> due;
     for (const Putt& putt : o.putts) {
-        if (putt.tick == tick) strike(s, putt, fx);
+        if (putt.tick == tick + 1) due.push_back(strokeOf(putt));
     }
-    // Without a picture list every picture counts as one frame.
-    HeadlessStage stage;
-    simulationTick(s, o.rules, fx, stage);
+    in.strokes = due;
+    gameTick(s, o.rules, in, fx);
 }
 
 void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int player, bool final) {
@@ -82,11 +114,12 @@ void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int play
 int run(const Options& o, std::ostream& out, std::ostream& err) {
     GameState s;
     SilentEffects fx;
-    if (const auto unread = setUpHole(s, o)) {
+    const CoursePictures pictures = loadCoursePictures(o);
+    if (const auto unread = setUpHole(s, o, pictures)) {
         err << "orbigolf-sim: playing the default hole: " << *unread << '\n';
     }
     for (int64_t tick = 1; tick <= o.ticks; ++tick) {
-        runTick(s, o, tick, fx);
+        runTick(s, o, pictures, tick, fx);
         if (o.trace) {
             for (int p = 1; p <= s.numPlayers; ++p) writeBallLine(out, s, tick, p, false);
         }

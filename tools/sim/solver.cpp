@@ -12,6 +12,7 @@
 
 #include "game/hit_tests.h"
 #include "game/geometry.h"
+#include "pull_offsets.h"
 #include "sim_run.h"
 
 namespace orbigolf::sim {
@@ -39,18 +40,18 @@ struct Outcome {
 
 bool holedOut(const playerrec& b) { return b.holed && !b.inPlay; }
 
-// Strikes one putt at the tick after the node's and runs until the ball holes out or
-// rests with the stroke ended.
-Outcome play(const Node& node, const Options& base, const SolvedPutt& putt, int64_t maxTicks,
-             bool keepState) {
+// Strikes one putt from a node that has run up to the tick before the stroke, and runs
+// until the ball holes out or rests with the stroke ended.
+Outcome play(const Node& node, const Options& base, const CoursePictures& pictures, const SolvedPutt& putt,
+             int64_t maxTicks, bool keepState) {
     Outcome out;
     GameState s = node.state;
     Options o = base;
     o.putts = {Putt{1, putt.heading, putt.speedSteps / 40.0, putt.tick}};
     o.balls.clear();
     SilentEffects fx;
-    for (int64_t t = putt.tick; t < putt.tick + maxTicks; ++t) {
-        runTick(s, o, t, fx);
+    for (int64_t t = node.tick + 1; t < putt.tick + maxTicks; ++t) {
+        runTick(s, o, pictures, t, fx);
         const playerrec& b = s.playerRecs[1];
         if (holedOut(b)) {
             out.holed = b.strokes <= static_cast<int32_t>(node.path.size() + 1) &&
@@ -160,13 +161,13 @@ private:
 
 // Runs every putt on both cores; results land at the putt's index, so the outcome does
 // not depend on which thread ran what.
-std::vector<Outcome> playAll(const Node& node, const Options& o, const std::vector<SolvedPutt>& putts,
-                             const SolveLimits& limits, bool keepStates) {
+std::vector<Outcome> playAll(const Node& node, const Options& o, const CoursePictures& pictures,
+                             const std::vector<SolvedPutt>& putts, const SolveLimits& limits, bool keepStates) {
     std::vector<Outcome> out(putts.size());
     std::atomic<size_t> next{0};
     auto worker = [&] {
         for (size_t i = next++; i < putts.size(); i = next++)
-            out[i] = play(node, o, putts[i], limits.maxTicksPerPutt, keepStates);
+            out[i] = play(node, o, pictures, putts[i], limits.maxTicksPerPutt, keepStates);
     };
     std::vector<std::thread> pool;
     for (int t = 1; t < std::max(1, limits.threads); ++t) pool.emplace_back(worker);
@@ -180,13 +181,17 @@ std::vector<Outcome> playAll(const Node& node, const Options& o, const std::vect
 SolveResult solve(const Options& o, const SolveLimits& limits) {
     SolveResult result;
     Node root;
-    result.readError = setUpHole(root.state, o);
-    const DistanceField field(root.state, o.courseWidth, o.courseHeight);
+    const CoursePictures pictures = loadCoursePictures(o);
+    result.readError = setUpHole(root.state, o, pictures);
+    const DistanceField field(root.state, root.state.courseWidth, root.state.courseHeight);
     auto score = [&](const GameState& s) {
         const playerrec& b = s.playerRecs[1];
         const double plain = groundDist(roundInt(b.x), roundInt(b.y), s.cupX, s.cupY);
         return field.at(b.x, b.y, plain);
     };
+
+    // Only putts that a pointer on whole pixels can aim.
+    const PullOffsets pulls(o.screenWidth / 2, o.screenHeight / 2);
 
     std::vector<Node> frontier;
     frontier.push_back(std::move(root));
@@ -195,13 +200,24 @@ SolveResult solve(const Options& o, const SolveLimits& limits) {
     for (int stroke = 1; stroke <= limits.maxStrokes && !frontier.empty(); ++stroke) {
         const bool last = stroke == limits.maxStrokes;
         std::vector<Node> children;
-        for (const Node& node : frontier) {
-            const int64_t tick = node.tick + 1;
+        for (const Node& rested : frontier) {
+            // The player waits for the view to settle on the ball, then takes the putt.
+            // Those ticks are the same for every candidate: run them once, up to the tick
+            // whose putting step strikes.
+            Node node = rested;
+            Options idle = o;
+            idle.putts.clear();
+            SilentEffects fx;
+            const int64_t settleLimit = node.tick + limits.maxTicksPerPutt;
+            while (node.state.recentre && node.tick < settleLimit) runTick(node.state, idle, pictures, ++node.tick, fx);
+            const int64_t tick = node.tick + kPuttLead;
+            while (node.tick < tick - 2) runTick(node.state, idle, pictures, ++node.tick, fx);
             // Coarse: every fourth heading, every eighth speed.
             std::vector<SolvedPutt> coarse;
             for (int h = 0; h < 256; h += 4)
-                for (int k = kMinSteps; k <= kMaxSteps; k += 8) coarse.push_back({h, k, tick});
-            std::vector<Outcome> outs = playAll(node, o, coarse, limits, !last);
+                for (int k = kMinSteps; k <= kMaxSteps; k += 8)
+                    if (pulls.reachable(h, k)) coarse.push_back({h, k, tick});
+            std::vector<Outcome> outs = playAll(node, o, pictures, coarse, limits, !last);
             auto firstHoled = [&](const std::vector<SolvedPutt>& putts, const std::vector<Outcome>& res) {
                 for (size_t i = 0; i < res.size(); ++i)
                     if (res[i].holed) {
@@ -226,12 +242,12 @@ SolveResult solve(const Options& o, const SolveLimits& limits) {
                 for (int dh = -3; dh <= 3; ++dh)
                     for (int dk = -7; dk <= 7; ++dk) {
                         const int h = (c.heading + dh + 256) % 256, k = c.speedSteps + dk;
-                        if (k < kMinSteps || k > kMaxSteps || seen[{h, k}]) continue;
+                        if (k < kMinSteps || k > kMaxSteps || seen[{h, k}] || !pulls.reachable(h, k)) continue;
                         seen[{h, k}] = true;
                         fine.push_back({h, k, tick});
                     }
             }
-            std::vector<Outcome> fineOuts = playAll(node, o, fine, limits, false);
+            std::vector<Outcome> fineOuts = playAll(node, o, pictures, fine, limits, false);
             if (firstHoled(fine, fineOuts)) return result;
             if (last) continue;
             for (size_t i = 0; i < outs.size(); ++i) {

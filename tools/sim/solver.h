@@ -1,8 +1,9 @@
 #pragma once
-// Searches putts that hole the ball of player 1 with the real simulation: each putt is one
+// Searches putts that hole the ball of player 1 with the real game tick: each putt is one
 // a player could strike with the pull putt (heading 0..255, speed k/40 for k 4..160), struck
-// at the first tick after the ball has come to rest and the stroke has ended, exactly as
-// --putt arguments would strike it.
+// kPuttLead ticks after the ball has come to rest, the stroke has ended and the view has
+// settled on the ball (the hole's start counts as a rest at tick 0), exactly as --putt
+// arguments would strike it.
 
 #include <cstdint>
 #include <optional>
@@ -12,6 +13,11 @@
 #include "sim_options.h"
 
 namespace orbigolf::sim {
+
+// The ticks a player needs once the view shows the resting ball: press on the ball and
+// pull back (aimed for at least one tick), release, and the club's swing of at most 10
+// ticks, the last of which strikes; the ball moves from the tick after.
+constexpr int64_t kPuttLead = 13;
 
 struct SolvedPutt {
     int32_t heading = 0;

@@ -126,10 +126,11 @@ TEST(HoleSolutions, EverySolutionHolesOutInParOrBetterOnTheHoleAsBuiltToday) {
         ASSERT_TRUE(parsed.options) << parsed.error;
         GameState s;
         SilentEffects fx;
-        sim::setUpHole(s, *parsed.options);
+        const sim::CoursePictures pictures = sim::loadCoursePictures(*parsed.options);
+        sim::setUpHole(s, *parsed.options, pictures);
         const int64_t last = parsed.options->putts.back().tick;
         for (int64_t t = 1; t <= last + 4000 && !(s.playerRecs[1].holed && !s.playerRecs[1].inPlay); ++t)
-            sim::runTick(s, *parsed.options, t, fx);
+            sim::runTick(s, *parsed.options, pictures, t, fx);
         EXPECT_TRUE(s.playerRecs[1].holed && !s.playerRecs[1].inPlay) << "the solution no longer holes out";
         EXPECT_EQ(s.playerRecs[1].strokes, sol.strokes);
         EXPECT_LE(s.playerRecs[1].strokes, src.par);
@@ -154,10 +155,11 @@ TEST(HoleSolutions, EveryPuttFromTheTeeComesToRestOrHolesOut) {
                 ASSERT_TRUE(parsed.options) << parsed.error;
                 GameState s;
                 SilentEffects fx;
-                sim::setUpHole(s, *parsed.options);
+                const sim::CoursePictures pictures = sim::loadCoursePictures(*parsed.options);
+                sim::setUpHole(s, *parsed.options, pictures);
                 int64_t t = 1;
                 for (; t <= 4000; ++t) {
-                    sim::runTick(s, *parsed.options, t, fx);
+                    sim::runTick(s, *parsed.options, pictures, t, fx);
                     if (!s.playerRecs[1].moving || !s.playerRecs[1].inPlay) break;
                 }
                 EXPECT_LE(t, 4000) << "heading " << heading << " speed " << speed << " still moving at ("

@@ -134,10 +134,11 @@ std::string stateFingerprint(const Options& o) {
     Fingerprint print;
     SoundLog sounds(print);
     GameState s;
-    setUpHole(s, o);
+    const CoursePictures pictures = loadCoursePictures(o);
+    setUpHole(s, o, pictures);
     print.addState(s);
     for (int64_t tick = 1; tick <= o.ticks; ++tick) {
-        runTick(s, o, tick, sounds);
+        runTick(s, o, pictures, tick, sounds);
         print.addState(s);
     }
     char line[96];

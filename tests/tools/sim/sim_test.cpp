@@ -16,6 +16,7 @@
 
 #include "game/hole_file.h"
 #include "game/hole_setup.h"
+#include "game/scenery.h"
 #include "sim_options.h"
 #include "sim_run.h"
 #include "scratch_dir.h"
@@ -43,17 +44,30 @@ Options options(std::vector<std::string> args) {
     return r.options.value_or(Options{});
 }
 
+// Plays until `done` holds after a tick (or `limit` ticks) and returns the state.
+template <class Done>
+GameState playUntil(const Options& o, int64_t limit, Done done) {
+    GameState s;
+    SilentEffects fx;
+    const CoursePictures pictures = loadCoursePictures(o);
+    setUpHole(s, o, pictures);
+    for (int64_t t = 1; t <= limit && !done(s); ++t) runTick(s, o, pictures, t, fx);
+    return s;
+}
+
 // Plays the given ticks and returns the state.
 GameState play(const Options& o, int64_t ticks) {
     GameState s;
     SilentEffects fx;
-    setUpHole(s, o);
-    for (int64_t t = 1; t <= ticks; ++t) runTick(s, o, t, fx);
+    const CoursePictures pictures = loadCoursePictures(o);
+    setUpHole(s, o, pictures);
+    for (int64_t t = 1; t <= ticks; ++t) runTick(s, o, pictures, t, fx);
     return s;
 }
 
 TEST(SimHole, PuttRollsIntoTheCupForAHoleInOne) {
-    const GameState s = play(options({cupHole(), "--ball", "1:200:300", "--putt", "1:0:2"}), 150);
+    const GameState s = playUntil(options({cupHole(), "--ball", "1:200:300", "--putt", "1:0:2"}), 150,
+                                  [](const GameState& g) { return g.screenMode == 4; });
     const playerrec& b = s.playerRecs[1];
     EXPECT_TRUE(b.holed);
     EXPECT_FALSE(b.inPlay);
@@ -113,13 +127,14 @@ TEST(SimHole, PipeCarriesTheBallToItsExit) {
 TEST(SimHole, StrokeLimitHolesEachBallAndEndsTheHole) {
     const Options o = options({cupHole(), "--players", "2", "--strokelimit", "1", "--ball", "1:100:500", "--ball",
                                "2:100:700", "--putt", "1:0:1", "--putt", "2:0:1@400"});
-    GameState s = play(o, 399);
+    GameState s = playUntil(o, 399, [](const GameState& g) { return g.playerRecs[1].holed && !g.playerRecs[1].inPlay; });
     EXPECT_TRUE(s.playerRecs[1].holed);
     EXPECT_FALSE(s.playerRecs[1].inPlay);
     EXPECT_EQ(s.playerRecs[1].holeStrokes[1], 1);
     EXPECT_EQ(s.bigMessage, "OVER STROKE LIMIT");
+    s = play(o, 399);
     EXPECT_EQ(s.curPlayer, 2);
-    s = play(o, 800);
+    s = playUntil(o, 800, [](const GameState& g) { return g.screenMode == 4; });
     EXPECT_TRUE(s.playerRecs[2].holed);
     EXPECT_EQ(s.screenMode, 4);
     EXPECT_EQ(s.playerRecs[1].holesWon, 1);  // a tie: both win the hole
@@ -133,16 +148,30 @@ TEST(SimHole, SubstepsSetThePassesPerTick) {
     }
 }
 
-TEST(SimHole, SetUpDrawsOnlyTheTeeScatterAndTheStartPlayer) {
+TEST(SimHole, FrameRateSetsThePassesFromTheSecondTickAndPuttsStrikeTheTickBefore) {
+    // Tick 1 runs with the passes of --substeps; its end reads 15 frames a second.
+    const Options o = options({cupHole(), "--fps", "15", "--ball", "1:200:600", "--putt", "1:0:1"});
+    EXPECT_NEAR(play(o, 2).playerRecs[1].x, 200 + 1.995 + (0.99 + 0.985 + 0.98 + 0.975 + 0.97), 1e-9);
+    // A putt due at tick 5 is struck in tick 4: counted, moving, not yet moved.
+    const Options late = options({cupHole(), "--ball", "1:200:600", "--putt", "1:0:1@5"});
+    const GameState s4 = play(late, 4);
+    EXPECT_EQ(s4.playerRecs[1].strokes, 1);
+    EXPECT_TRUE(s4.playerRecs[1].moving);
+    EXPECT_EQ(s4.playerRecs[1].x, 200);
+    EXPECT_NEAR(play(late, 5).playerRecs[1].x, 201.995, 1e-9);
+}
+
+TEST(SimHole, SetUpDrawsOnlyTheTeeScatterTheStartPlayerAndTheMotes) {
     const Options o = options({cupHole(), "--players", "3", "--seed", "5", "--startplayer", "random"});
     GameState sim;
-    setUpHole(sim, o);
+    setUpHole(sim, o, CoursePictures{});
     GameState own;
     own.numPlayers = 3;
     own.holeNum = 1;
     own.random.seed(5);
     ReadHoleFile(own, cupHole());
     setUpHoleState(own, o.rules);
+    scatterMotes(own, 640, 480, 1200);
     EXPECT_EQ(sim.random.state(), own.random.state());
     EXPECT_EQ(sim.curPlayer, own.curPlayer);
     for (int p = 1; p <= 3; ++p) EXPECT_EQ(sim.playerRecs[p].x, own.playerRecs[p].x);
@@ -201,7 +230,9 @@ TEST(SimCommand, BadOptionsPrintOneLineAndExitWithTwo) {
                                     hole + " --substeps 3", hole + " --seed -1", hole + " --course-size 100",
                                     hole + " --ball 2:10:10", hole + " --putt 1:0", hole + " --putt 1:0:1@0",
                                     hole + " --nextplayer nearest", hole + " --startplayer last",
-                                    hole + " --strokelimit six", hole + " --ticks -1", hole + " --bogus"}) {
+                                    hole + " --strokelimit six", hole + " --ticks -1", hole + " --bogus",
+                                    hole + " --screen 10x10", hole + " --screen 640", hole + " --fps 0",
+                                    hole + " --replay out.replay"}) {
         const Result r = runCommand(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_TRUE(r.out.empty()) << args;

@@ -7,11 +7,13 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "sim_options.h"
 #include "sim_run.h"
+#include "solution_replay.h"
 #include "solver.h"
 #include "scratch_dir.h"
 
@@ -71,7 +73,6 @@ TEST(Solver, FindsPuttsThatHoleTheBallWhenReplayedAsPuttArguments) {
     const SolveResult r = solve(o, limits);
     ASSERT_TRUE(r.solved);
     ASSERT_FALSE(r.putts.empty());
-    EXPECT_EQ(r.putts.front().tick, 1);
     std::vector<std::string> args = {cornerHole(), "--seed", "7", "--course-size", "648x480"};
     for (const SolvedPutt& p : r.putts) {
         EXPECT_GE(p.speedSteps, 4);
@@ -84,18 +85,20 @@ TEST(Solver, FindsPuttsThatHoleTheBallWhenReplayedAsPuttArguments) {
     const Options replay = options(args);
     GameState s;
     SilentEffects fx;
-    setUpHole(s, replay);
-    int64_t restTicks = 0;
+    const CoursePictures pictures = loadCoursePictures(replay);
+    setUpHole(s, replay, pictures);
+    int64_t settled = s.recentre ? -1 : 0;  // when the view settled on the resting ball
     for (int64_t t = 1; t <= r.putts.back().tick + 3000 && s.playerRecs[1].inPlay; ++t) {
-        // Every later putt is struck on the first tick after the ball came to rest.
-        for (size_t i = 1; i < r.putts.size(); ++i)
-            if (r.putts[i].tick == t) {
+        // Every putt is struck by the tick before its own, a player's lead after the ball
+        // came to rest and the view settled on it.
+        for (size_t i = 0; i < r.putts.size(); ++i)
+            if (r.putts[i].tick == t + 1) {
                 EXPECT_FALSE(s.playerRecs[1].moving);
-                EXPECT_EQ(restTicks, t - 1) << "putt " << i << " is not struck right after the rest";
+                EXPECT_EQ(settled, r.putts[i].tick - kPuttLead) << "putt " << i << " is not struck a lead after the rest";
             }
-        runTick(s, replay, t, fx);
-        if (!s.playerRecs[1].moving && restTicks == 0) restTicks = t;
-        if (s.playerRecs[1].moving) restTicks = 0;
+        runTick(s, replay, pictures, t, fx);
+        if (s.playerRecs[1].moving || s.recentre) settled = -1;
+        else if (settled < 0) settled = t;
     }
     EXPECT_TRUE(s.playerRecs[1].holed);
     EXPECT_FALSE(s.playerRecs[1].inPlay);
@@ -137,6 +140,46 @@ TEST(SolverCommand, PrintsOneJsonLineAndExitsZeroOnlyWhenSolved) {
     EXPECT_EQ(out.rfind("{\"solved\":true,\"strokes\":", 0), 0u) << out;
     const auto [badStatus, badOut] = runSim("'" + cornerHole() + "' --solve --max-strokes 0");
     EXPECT_EQ(badStatus, 2);
+}
+
+TEST(SolverCommand, ReplayOfASolutionStartsOnTheHoleMakesEachPuttWithTheMouseAndEndsAtTheHoleOut) {
+    const std::string file = ::testing::TempDir() + "orbigolf_solver_" + std::to_string(getpid()) + ".replay";
+    const auto [status, out] =
+        runSim("'" + cornerHole() + "' --seed 7 --course-size 648x480 --solve --max-strokes 3 --replay '" + file + "'");
+    ASSERT_EQ(status, 0) << out;
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    const Options o = options({cornerHole(), "--seed", "7", "--course-size", "648x480"});
+    SolveLimits limits;
+    limits.maxStrokes = 3;
+    const SolveResult r = solve(o, limits);
+    const ReplayText expected = solutionReplay(o, r);
+    ASSERT_EQ(expected.error, "");
+    EXPECT_EQ(text.str(), expected.text);
+
+    const std::string& t = expected.text;
+    EXPECT_EQ(t.rfind("orbigolf-replay 1\n", 0), 0u);
+    EXPECT_NE(t.find("\nseed 7\n"), std::string::npos);
+    EXPECT_NE(t.find("\nhole orbigolf_solver_"), std::string::npos);
+    EXPECT_NE(t.find("\ncontrol pull1 1\n"), std::string::npos);
+    size_t presses = 0, releases = 0;
+    for (size_t at = 0; (at = t.find("mousedown left ", at)) != std::string::npos; ++at) ++presses;
+    for (size_t at = 0; (at = t.find("mouseup left ", at)) != std::string::npos; ++at) ++releases;
+    EXPECT_EQ(presses, r.putts.size());
+    EXPECT_EQ(releases, r.putts.size());
+    const size_t end = t.rfind("end ");
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_EQ(t.substr(t.find('\n', end)), "\n");  // the last line
+
+    // A screen or stroke limit the game does not offer, or balls placed by hand, cannot
+    // be replayed.
+    for (const auto& extra : {std::vector<std::string>{"--screen", "700x500"}, {"--strokelimit", "12"},
+                              {"--ball", "1:200:200"}}) {
+        std::vector<std::string> args{cornerHole(), "--seed", "7", "--course-size", "648x480"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        EXPECT_NE(solutionReplay(options(args), r).error, "") << extra[0];
+    }
 }
 
 }  // namespace
