@@ -1,7 +1,6 @@
 #include "frontend/live_host.h"
 
 #include <chrono>
-#include <thread>
 
 #include "game/tmain.h"
 
@@ -31,7 +30,7 @@ LiveHost::LiveHost(platform::Window& window, platform::AudioOutput* audio, std::
 
 void LiveHost::busyWait(int ms) {
     // Nothing runs meanwhile; events wait in the window's queue.
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    window_.pause(ms);
 }
 
 void LiveHost::runNested(const std::vector<platform::TDXTimer*>& timers, const std::function<bool()>& done) {

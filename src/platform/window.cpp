@@ -1,6 +1,8 @@
 #include "platform/window.h"
 
+#include <chrono>
 #include <string_view>
+#include <thread>
 
 namespace orbigolf::platform {
 
@@ -11,5 +13,7 @@ WindowOptions windowOptionsFromArgs(std::span<char* const> args) {
     }
     return options;
 }
+
+void EventSource::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms < 0 ? 0 : ms)); }
 
 }  // namespace orbigolf::platform
