@@ -72,11 +72,13 @@ function(orbigolf_web_program target source)
         "SHELL:-s ASYNCIFY_STACK_SIZE=1048576"
         "SHELL:-s ALLOW_MEMORY_GROWTH=1"
         "SHELL:-s INITIAL_MEMORY=67108864"
-        "SHELL:-s STACK_SIZE=1048576"
+        "SHELL:-s TOTAL_STACK=1048576"
         "SHELL:-s FORCE_FILESYSTEM=1"
         "SHELL:-s EXPORTED_FUNCTIONS=_main,_malloc,_free,_orbigolf_mix"
         "SHELL:-s EXPORTED_RUNTIME_METHODS=FS,UTF8ToString,stringToUTF8,lengthBytesUTF8,addRunDependency,removeRunDependency"
         "SHELL:-s ENVIRONMENT=web"
+        # Debian's emscripten cannot run its HTML minifier.
+        "SHELL:-s MINIFY_HTML=0"
         -lidbfs.js
         "SHELL:--shell-file ${web_dir}/shell.html"
         "SHELL:--preload-file ${staged}@/data")
