@@ -50,8 +50,6 @@ public:
     const std::string& Company() const { return company_; }
     const std::string& Group() const { return group_; }
     const std::string& User() const { return user_; }
-    bool AutoUser() const { return autoUser_; }
-    TRootKey RootKey() const { return root_; }
     // Empty values fail with "This property may not be empty".
     void setApplication(const std::string& v);
     void setCompany(const std::string& v);
@@ -65,7 +63,6 @@ public:
     const std::string& KeyPath() const { return keyPath_; }
 
     const std::filesystem::path& storeFile() const { return file_; }
-    void setStoreFile(std::filesystem::path file) { file_ = std::move(file); }
 
     bool Opened() const { return store_ != nullptr; }
     // Opening reads the settings file (a damaged one fails with a message naming it, and the

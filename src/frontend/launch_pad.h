@@ -81,12 +81,9 @@ public:
 
     // --- what tests and the program look at ---
     LaunchPadPanels& panels() { return p_; }
-    widgets::WidgetForm& widgetForm() { return form_; }
     media::THotImage& HotImage1() { return hotImage_; }
     media::TFliPlayerTimer& FliPlayerTimer1() { return flic_; }
     TDXWaveList& DXSong() { return song_; }
-    platform::TDXSound& DXSound() { return sound_; }
-    TAMReg& AMReg() { return reg_; }
     LaunchPadPanel panel() const;
     bool introshown() const { return introshown_; }
     // The intro was skipped from the command line: it is not offered in this run.
@@ -94,8 +91,6 @@ public:
     bool interfaceUp() const { return interface_.initialized(); }
     // The controls the game reads, as they stand now.
     LaunchPadControls controls() const;
-    // The ball picture file chosen for each player ("" keeps the form's own ball).
-    const std::array<std::string, 4>& ballFiles() const { return ballFiles_; }
     // Where the panels lie in the form (form coordinates of `mainmenu`'s top-left).
     int panelLeft() const;
     int panelTop() const;

@@ -4,7 +4,9 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "frontend/data_folder.h"
 #include "frontend/program.h"
+#include "platform/program_folder.h"
 
 #ifdef ORBIGOLF_HAVE_SDL
 #include "platform/sdl/sdl_backend.h"
@@ -18,7 +20,7 @@ int main(int argc, char** argv) {
                  "orbigolf"};
     app.add_flag("--windowed", o.windowed, "Play in a window instead of full screen (Alt+Enter toggles)");
     std::string data;
-    app.add_option("--data", data, "Read the data files from DIR instead of the program folder")
+    app.add_option("--data", data, "Read the data files from DIR instead of the program's folder or its installation's share/orbigolf")
         ->type_name("DIR")
         ->check(CLI::ExistingDirectory);
     app.add_flag("--skip-intro", o.skipIntro, "Start at the launch pad's menu without the intro movies");
@@ -40,7 +42,10 @@ int main(int argc, char** argv) {
         ->needs(replayOpt);
     CLI11_PARSE(app, argc, argv);
 
-    o.dataDir = data.empty() ? orbigolf::frontend::programFolder(argc > 0 ? argv[0] : nullptr) : data;
+    o.dataDir = data.empty()
+                    ? orbigolf::frontend::findDataFolder(orbigolf::platform::programFolder(argc > 0 ? argv[0] : nullptr))
+                          .string()
+                    : data;
 #ifdef ORBIGOLF_HAVE_SDL
     const orbigolf::frontend::WindowBackend backend{
         [](const orbigolf::platform::WindowOptions& wo) { return orbigolf::platform::createSdlWindow(wo); },

@@ -208,13 +208,6 @@ int runProgramReplay(const ProgramOptions& o, const WindowBackend* backend, cons
 
 }  // namespace
 
-std::string programFolder(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec || exe.empty()) exe = std::filesystem::absolute(argv0 ? argv0 : ".", ec);
-    return exe.parent_path().string();
-}
-
 int runProgram(const ProgramOptions& o, const WindowBackend* backend, std::ostream& err) {
     try {
         if (o.replay) {

@@ -16,7 +16,7 @@ namespace orbigolf::frontend {
 
 struct ProgramOptions {
     bool windowed = false;
-    std::string dataDir;  // the program's folder unless given
+    std::string dataDir;  // found beside the program or in its installation unless given
     std::optional<std::string> record, replay, summary, screenshot, trace;
     bool headless = false;
     bool skipIntro = false;                 // start at the launch pad's menu
@@ -32,8 +32,5 @@ struct WindowBackend {
 // Runs the program; returns the exit status. Failures are written to `err` (and shown in
 // the error box when a window is open).
 int runProgram(const ProgramOptions& options, const WindowBackend* backend, std::ostream& err);
-
-// The folder of the running program, where its data files are.
-std::string programFolder(const char* argv0);
 
 }  // namespace orbigolf::frontend

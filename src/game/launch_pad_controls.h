@@ -1,7 +1,7 @@
 #pragma once
 // The launch pad's controls as the game screen reads them: the chosen options, the rule
-// choices and the four per-player entries. Until the launch pad form exists these hold
-// its form defaults; a replay sets them by name, as a player would on the launch pad.
+// choices and the four per-player entries. They start as the form's defaults; the launch
+// pad fills them from its controls, and a version 1 replay sets them by name.
 
 #include <array>
 #include <optional>

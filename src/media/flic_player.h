@@ -75,13 +75,11 @@ public:
     // --- published properties ---
     const std::string& FileName() const { return fileName_; }
     void setFileName(const std::string& name);
-    TFliPos FliPos() const { return fliPos_; }
     void setFliPos(TFliPos pos);
     bool Loop = true;
     bool Stretch() const { return stretch_; }
     void setStretch(bool on);
     int32_t SpeedOverride = 0;
-    uint32_t TimerInterval() const { return timerInterval_; }
     void setTimerInterval(uint32_t ms);
     bool AutoSize = false;
 
@@ -119,8 +117,6 @@ public:
     bool frameWaiting() const { return !needDecode_; }
     int64_t nextDue() const { return nextDue_; }
     const FlicPicture& picture() const { return picture_; }
-    // The picture's colours as the display stores them.
-    const std::array<platform::Pixel565, 256>& palette565() const { return palette565_; }
     // Why the last play stopped on its own ("" when it did not).
     const std::string& errorMessage() const { return errorMessage_; }
 

@@ -24,11 +24,6 @@ const TSpot* THotImage::currentSpot() const {
     return current_ >= 0 && current_ < HotSpots.count() ? &HotSpots.items[size_t(current_)] : nullptr;
 }
 
-void THotImage::setCursor(int cursor) {
-    Cursor_ = cursor;
-    if (current_ < 0) cursor_ = cursor;
-}
-
 void THotImage::setHint(const std::string& hint) {
     Hint_ = hint;
     if (current_ < 0) controlHint_ = hint;
@@ -76,8 +71,7 @@ void THotImage::SelectSpot(int index) {
     if (index < 0 || index >= HotSpots.count()) index = -1;
     if (index == current_) return;
     current_ = index;
-    ++hintCancels_;
-    cursor_ = index >= 0 ? HotCursor : Cursor_;
+    cursor_ = index >= 0 ? HotCursor : kCursorDefault;
     controlHint_ = index >= 0 ? HotSpots.items[size_t(index)].Hint : Hint_;
     if (OnSelectSpot) OnSelectSpot(*this, currentSpot());
 }

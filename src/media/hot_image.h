@@ -55,13 +55,10 @@ public:
     const TSpot* currentSpot() const;
     int cursor() const { return cursor_; }
 
-    int Cursor() const { return Cursor_; }
-    void setCursor(int cursor);
     const std::string& Hint() const { return Hint_; }
     void setHint(const std::string& hint);
     // The hint text shown now: the current spot's (through OnGetHintText) or the image's.
     std::string hintText();
-    int hintCancels() const { return hintCancels_; }
 
     // The rectangle D in which the picture is drawn, in control coordinates.
     SpotRect pictureRect() const;
@@ -101,10 +98,8 @@ private:
 
     int current_ = -1;
     int cursor_ = kCursorDefault;
-    int Cursor_ = kCursorDefault;
     std::string Hint_;
     std::string controlHint_;
-    int hintCancels_ = 0;
     bool pressed_ = false;
     int overlaySpot_ = -1;
     SpotState overlayState_ = SpotState::Hot;

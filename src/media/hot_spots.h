@@ -77,8 +77,6 @@ public:
     int count() const { return static_cast<int>(items.size()); }
     // The first enabled spot in list order that contains the point, or -1.
     int SpotAt(int32_t x, int32_t y) const;
-    // Copies every spot with shape, points, Id, Enabled, Hint and mask item.
-    void Assign(const THotSpots& other) { items = other.items; }
 };
 
 // "HotSpots.Spots": the spots of either stored format.

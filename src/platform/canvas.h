@@ -15,7 +15,6 @@ public:
     Rgb pixel(int x, int y) const { return fromRgb565(surface_->pixel(x, y)); }
     void setPixel(int x, int y, Rgb colour) { surface_->setPixel(x, y, toRgb565(colour)); }
 
-    Rgb penColor() const { return pen_; }
     void setPenColor(Rgb colour) { pen_ = colour; }
 
     int penX() const { return penX_; }

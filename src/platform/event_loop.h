@@ -43,7 +43,6 @@ public:
     void runUntil(const std::function<bool()>& done);
 
     void quit() { quit_ = true; }
-    bool quitRequested() const { return quit_; }
 
     static constexpr int maxWaitMs = 50;
 

@@ -5,7 +5,6 @@
 // drawn in it and the source of the input events the event loop hands to the forms.
 
 #include <cstdint>
-#include <span>
 #include <string>
 
 #include "platform/events.h"
@@ -17,10 +16,6 @@ struct WindowOptions {
     bool fullscreen = true;
     std::string title = "Orbigolf";
 };
-
-// Reads the program options that concern the window: "--windowed" opens a window
-// instead of taking the whole screen.
-WindowOptions windowOptionsFromArgs(std::span<char* const> args);
 
 class EventSource {
 public:
@@ -45,7 +40,6 @@ public:
     virtual int cursorY() const = 0;
 
     virtual void setFullscreen(bool on) = 0;
-    virtual bool fullscreen() const = 0;
     virtual void setTitle(const std::string& title) = 0;
 
     // The standard error box: shows a failure that escaped an event handler.

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../support/built_content.h"
 #include "fake_form_host.h"
 #include "frontend/extro.h"
 #include "media/dib.h"
@@ -123,11 +124,10 @@ TEST_F(ExtroTest, MissingOrDamagedPictureIsReportedAndAButtonStillEnds) {
     }
 }
 
-// The content set's own closing picture, when it has been built beside the tests.
+// The content set's own closing picture.
 TEST_F(ExtroTest, ContentSetPictureOnTheLargestScreen) {
-    const char* env = std::getenv("ORBIGOLF_CONTENT_DIR");
-    const fs::path content = env != nullptr ? fs::path(env) : fs::path(ORBIGOLF_CONTENT_DIR);
-    if (!fs::exists(content / kClosingPictureName)) GTEST_SKIP() << "no content set in " << content;
+    const fs::path content = orbigolf::testing::builtContentDir();
+    ASSERT_TRUE(orbigolf::testing::haveFiles(content, {kClosingPictureName}));
     host.dataDir = content;
     host.width = 1024;
     host.height = 768;

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../support/built_content.h"
 #include "fake_form_host.h"
 #include "frontend/intro.h"
 #include "platform/headless/headless_sound.h"
@@ -249,12 +250,10 @@ TEST_F(IntroTest, MovieLargerThanTheScreenIsCentredAndClipped) {
     EXPECT_EQ(screen().pixel(39, 29), kLogoColour);
 }
 
-// The content set's own movies, when it has been built beside the tests.
+// The content set's own movies.
 TEST_F(IntroTest, ContentSetMoviesPlayToTheEnd) {
-    const char* env = std::getenv("ORBIGOLF_CONTENT_DIR");
-    const fs::path content = env != nullptr ? fs::path(env) : fs::path(ORBIGOLF_CONTENT_DIR);
-    if (!fs::exists(content / kLogoMovieName) || !fs::exists(content / kIntroMovieName))
-        GTEST_SKIP() << "no content set in " << content;
+    const fs::path content = orbigolf::testing::builtContentDir();
+    ASSERT_TRUE(orbigolf::testing::haveFiles(content, {kLogoMovieName, kIntroMovieName}));
     host.dataDir = content;
     host.width = 800;
     host.height = 600;

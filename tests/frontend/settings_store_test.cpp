@@ -76,8 +76,11 @@ TEST(RegistryText, ReadsEveryDialect) {
         EXPECT_EQ(s.skippedLines, 1);
     };
     check(platform::parseRegistryText(bytesOf("REGEDIT4\n" + body)));
-    std::string crlf = "Windows Registry Editor Version 5.00\n" + body;
-    for (size_t at = 0; (at = crlf.find('\n', at)) != std::string::npos; at += 2) crlf.insert(at, "\r");
+    std::string crlf;
+    for (const char c : "Windows Registry Editor Version 5.00\n" + body) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
     check(platform::parseRegistryText(bytesOf("\xEF\xBB\xBF" + crlf)));
     std::vector<uint8_t> utf16{0xFF, 0xFE};
     for (char c : crlf) {
@@ -147,7 +150,11 @@ TEST(RegistryFile, SaveIsAtomicWhenKilledBeforeTheRename) {
     if (child == 0) {
         platform::registrySaveHook = [](const fs::path&) { raise(SIGKILL); };
         RegistryStore neu;
-        for (int i = 0; i < 1000; ++i) neu.setValue("HKEY_CURRENT_USER\\K", "V" + std::to_string(i), RegValue::number(1));
+        for (int i = 0; i < 1000; ++i) {
+            std::string name = "V";
+            name += std::to_string(i);
+            neu.setValue("HKEY_CURRENT_USER\\K", name, RegValue::number(1));
+        }
         platform::saveRegistryFile(file, neu);
         _exit(0);
     }

@@ -491,7 +491,6 @@ TEST_F(WidgetsTest, HintShowsAfterARestAndHidesAgain) {
 
 TEST(FormFont, WidthsAreTheEightPointSansWidths) {
     EXPECT_EQ(fontLineHeight(), 13);
-    EXPECT_EQ(fontAscent(), 10);
     EXPECT_EQ(textWidth("Start Game"), 56);
     EXPECT_EQ(charWidth('m'), 9);
     EXPECT_EQ(charWidth('w'), 8);

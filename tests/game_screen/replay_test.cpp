@@ -158,7 +158,10 @@ TEST(ReplayRun, HandWrittenReplaysGiveTheirExpectedSummaries) {
         if (e.path().extension() != ".replay") continue;
         fs::path expectFile = e.path();
         expectFile.replace_extension(".expect.json");
-        if (!fs::exists(expectFile)) continue;
+        if (!fs::exists(expectFile)) {
+            ADD_FAILURE() << e.path().filename() << " has no " << expectFile.filename();
+            continue;
+        }
         std::ifstream in(e.path()), ex(expectFile);
         const std::string text((std::istreambuf_iterator<char>(in)), {});
         const Json got = Json::parse(playReplay(text));

@@ -140,15 +140,5 @@ TEST_F(EventLoopTest, CloseRequestReachesTheForm) {
     EXPECT_EQ(types(), (std::vector<Type>{Type::Close}));
 }
 
-TEST(WindowOptions, WindowedOption) {
-    char prog[] = "orbigolf";
-    char windowed[] = "--windowed";
-    char other[] = "--other";
-    char* const both[] = {prog, other, windowed};
-    char* const none[] = {prog, other};
-    EXPECT_FALSE(windowOptionsFromArgs(both).fullscreen);
-    EXPECT_TRUE(windowOptionsFromArgs(none).fullscreen);
-}
-
 }  // namespace
 }  // namespace orbigolf::platform

@@ -1,7 +1,6 @@
 #include "avi_command.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -97,55 +96,6 @@ std::vector<std::string> exportAviFrames(const std::string& fileName, const std:
         paths.push_back(path);
     }
     return paths;
-}
-
-int runAviCommand(const std::vector<std::string>& args) {
-    auto usage = [] {
-        std::fputs("usage: orbigolf-assets info FILE.avi [--json]\n"
-                   "       orbigolf-assets png FILE.avi OUT.png [FRAME]   (FRAME from 1, default 1)\n"
-                   "       orbigolf-assets export FILE.avi OUTDIR         (0001.png, 0002.png, ...)\n"
-                   "       orbigolf-assets show FILE.avi [--windowed]\n",
-                   stderr);
-        return 2;
-    };
-    const std::string& command = args[0];
-    const std::string& fileName = args[1];
-    try {
-        if (command == "info") {
-            if (args.size() > 3 || (args.size() == 3 && args[2] != "--json")) return usage();
-            const platform::Movie movie = platform::Movie::open(fileName);
-            const std::string text =
-                args.size() == 3 ? aviInfoJson(fileName, movie.info()) : aviInfoText(fileName, movie.info());
-            std::fwrite(text.data(), 1, text.size(), stdout);
-            return 0;
-        }
-        if (command == "png") {
-            if (args.size() < 3 || args.size() > 4) return usage();
-            int n = 1;
-            if (args.size() == 4) {
-                char* end = nullptr;
-                const long v = std::strtol(args[3].c_str(), &end, 10);
-                if (args[3].empty() || *end != '\0' || v < 1 || v > 1 << 24) return usage();
-                n = int(v);
-            }
-            writePng(args[2], aviFrame(fileName, n));
-            return 0;
-        }
-        if (command == "export") {
-            if (args.size() != 3) return usage();
-            for (const auto& path : exportAviFrames(fileName, args[2])) std::printf("%s\n", path.c_str());
-            return 0;
-        }
-        if (command == "show") {
-            if (args.size() > 3 || (args.size() == 3 && args[2] != "--windowed")) return usage();
-            return showAviFile(fileName, args.size() == 3);
-        }
-    } catch (const platform::MovieError& e) {
-        // The message names the file already.
-        std::fprintf(stderr, "orbigolf-assets: %s\n", e.what());
-        return 1;
-    }
-    return usage();
 }
 
 }  // namespace orbigolf::assets

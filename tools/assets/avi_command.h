@@ -24,6 +24,4 @@ std::vector<std::string> exportAviFrames(const std::string& fileName, const std:
 // Plays the movie in a window at its own speed with its sound (Escape or Q closes).
 int showAviFile(const std::string& fileName, bool windowed);
 
-int runAviCommand(const std::vector<std::string>& args);
-
 }  // namespace orbigolf::assets

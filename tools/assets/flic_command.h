@@ -37,7 +37,4 @@ std::vector<std::string> exportFlicFrames(const std::string& fileName, const std
 // Plays the animation in a window at its own speed (Space pauses, Escape or Q closes).
 int showFlicFile(const std::string& fileName, bool windowed);
 
-// The asset tool's commands for an animation: args as given to the tool (command, file, ...).
-int runFlicCommand(const std::vector<std::string>& args);
-
 }  // namespace orbigolf::assets

@@ -1,7 +1,6 @@
 #include "hot_command.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -148,51 +147,17 @@ std::vector<NamedPicture> hotPictures(const HotForm& form) {
     return out;
 }
 
-int runHotCommand(const std::vector<std::string>& args, const HotForm& form) {
-    auto usage = [] {
-        std::fputs("usage: orbigolf-assets info FORM [--json]\n"
-                   "       orbigolf-assets png FORM OUT.png [ITEM]   (ITEM from 0: each image's picture, mask, spots)\n"
-                   "       orbigolf-assets export FORM OUTDIR\n",
-                   stderr);
-        return 2;
-    };
-    const std::string& command = args[0];
-    const std::string& fileName = args[1];
-    if (command == "info") {
-        if (args.size() > 3 || (args.size() == 3 && args[2] != "--json")) return usage();
-        const std::string text = args.size() == 3 ? hotInfoJson(fileName, form) : hotInfoText(fileName, form);
-        std::fwrite(text.data(), 1, text.size(), stdout);
-        return 0;
-    }
+std::vector<std::string> exportHotPictures(const HotForm& form, const std::string& outDir) {
+    std::error_code ec;
+    std::filesystem::create_directories(outDir, ec);
+    std::vector<std::string> written;
     const std::vector<NamedPicture> pictures = hotPictures(form);
-    if (command == "png") {
-        if (args.size() < 3 || args.size() > 4) return usage();
-        size_t index = 0;
-        if (args.size() == 4) {
-            char* end = nullptr;
-            const long v = std::strtol(args[3].c_str(), &end, 10);
-            if (args[3].empty() || *end != '\0' || v < 0) return usage();
-            index = size_t(v);
-        }
-        if (index >= pictures.size()) {
-            std::fprintf(stderr, "List index out of bounds (%zu)\n", index);
-            return 1;
-        }
-        writePng(args[2], pictures[index].bitmap);
-        return 0;
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        const std::string path = (std::filesystem::path(outDir) / exportName(i, pictures[i].name, ".png")).string();
+        writePng(path, pictures[i].bitmap);
+        written.push_back(path);
     }
-    if (command == "export") {
-        if (args.size() != 3) return usage();
-        std::error_code ec;
-        std::filesystem::create_directories(args[2], ec);
-        for (size_t i = 0; i < pictures.size(); ++i) {
-            const std::string path = (std::filesystem::path(args[2]) / exportName(i, pictures[i].name, ".png")).string();
-            writePng(path, pictures[i].bitmap);
-            std::printf("%s\n", path.c_str());
-        }
-        return 0;
-    }
-    return usage();
+    return written;
 }
 
 }  // namespace orbigolf::assets

@@ -37,6 +37,7 @@ std::vector<NamedPicture> hotPictures(const HotForm& form);
 // The overview: the picture with every enabled spot shown lit and outlined in red.
 media::Bitmap spotOverview(const media::THotImage& image);
 
-int runHotCommand(const std::vector<std::string>& args, const HotForm& form);
+// Every picture as OUTDIR/NNN-NAME-picture.png, -mask.png, -spots.png; returns the paths written.
+std::vector<std::string> exportHotPictures(const HotForm& form, const std::string& outDir);
 
 }  // namespace orbigolf::assets

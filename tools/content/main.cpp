@@ -16,6 +16,7 @@
 #include "content_set.h"
 #include "font_faces.h"
 #include "holes/hole_build.h"
+#include "icon.h"
 #include "media/media_error.h"
 #include "preview.h"
 
@@ -30,7 +31,8 @@ constexpr const char* kUsage =
     "       orbigolf-content sheet CONTENTDIR SHEET.png [FILTER [ZOOM]]\n"
     "       orbigolf-content preview CONTENTDIR OUT.png\n"
     "       orbigolf-content --hole SOURCE OUTDIR [--size WxH]\n"
-    "       orbigolf-content holes-review OUTDIR [SOURCE...]\n";
+    "       orbigolf-content holes-review OUTDIR [SOURCE...]\n"
+    "       orbigolf-content icons OUTDIR\n";
 
 // CLI11's check without its note in the help text.
 CLI::Validator existingFolder() {
@@ -121,6 +123,13 @@ void declareCommands(orbigolf::cli::CommandLine& cl, Arguments& a, std::function
                                                std::vector<std::filesystem::path>(a.holeSources.begin(), a.holeSources.end()));
         };
     });
+
+    CLI::App* icons = cl.addSubcommand("icons", "draws the program's icon for desktop menus",
+                                       "usage: orbigolf-content icons OUTDIR\n");
+    icons->add_option("OUTDIR", a.png, "the icon theme folder: writes hicolor/<N>x<N>/apps/orbigolf.png")
+        ->required()
+        ->type_name("");
+    icons->final_callback([&] { command = [&a] { orbigolf::content::writeIcons(a.png); }; });
 
     app.require_subcommand(0, 1);
 }

@@ -6,7 +6,6 @@
 namespace orbigolf::widgets {
 
 int fontLineHeight() { return fontdata::kAscent + fontdata::kDescent; }
-int fontAscent() { return fontdata::kAscent; }
 
 int charWidth(unsigned char c) { return fontdata::kGlyphs[c].advance; }
 

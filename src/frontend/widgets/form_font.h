@@ -11,9 +11,8 @@
 
 namespace orbigolf::widgets {
 
-// Line height and baseline of the font, in pixels.
+// Line height of the font, in pixels.
 int fontLineHeight();
-int fontAscent();
 // Advance of one character and of a whole text.
 int charWidth(unsigned char c);
 int textWidth(const std::string& text);

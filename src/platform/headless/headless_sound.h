@@ -31,7 +31,6 @@ public:
     void setRefuseOpen(bool refuse) { refuse_ = refuse; }
 
     const std::vector<RecordedSoundCall>& calls() const { return *calls_; }
-    void clearCalls() { calls_->clear(); }
 
 private:
     bool open_ = false;

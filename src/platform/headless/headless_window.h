@@ -62,7 +62,6 @@ public:
     // Two presses and releases, the second one marked as the double click.
     void doubleClick(int x, int y);
     void requestClose();
-    size_t pendingEvents() const { return queue_.size(); }
 
     // --- Window ---
     void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
@@ -70,8 +69,7 @@ public:
     void setCursorPos(int x, int y) override;
     int cursorX() const override { return cursorX_; }
     int cursorY() const override { return cursorY_; }
-    void setFullscreen(bool on) override { fullscreen_ = on; }
-    bool fullscreen() const override { return fullscreen_; }
+    void setFullscreen(bool) override {}
     void setTitle(const std::string& title) override { title_ = title; }
     const std::string& title() const { return title_; }
     // Errors are kept and written to standard error.
@@ -98,7 +96,6 @@ private:
     bool cursorVisible_ = true;
     int cursorX_ = 0;
     int cursorY_ = 0;
-    bool fullscreen_ = true;
     std::string title_;
     std::vector<std::string> errors_;
 };

@@ -138,7 +138,6 @@ public:
         fullscreen_ = on;
         if (!on) fitWindowToMode();
     }
-    bool fullscreen() const override { return fullscreen_; }
 
     void setTitle(const std::string& title) override {
         sdl::api().SDL_SetWindowTitle(window_, title.c_str());

@@ -3,16 +3,13 @@
 
 #include <gtest/gtest.h>
 
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "media/component_stream.h"
-#include "media/hot_image.h"
-#include "platform/movie/movie_writer.h"
 #include "assets_tool_run.h"
+#include "sample_files.h"
 
 namespace orbigolf::assets {
 namespace {
@@ -22,12 +19,7 @@ namespace fs = std::filesystem;
 using MovieAndFormAssets = AssetsToolRun;
 
 TEST_F(MovieAndFormAssets, MoviesInfoPngAndExport) {
-    platform::MovieWriterOptions o;
-    o.width = 48;
-    o.height = 32;
-    o.frameCount = 6;
-    o.sound.assign(22050 * 6 / 15, 1000);
-    platform::writeMovie(path("m.avi"), o, [](int i, platform::Surface& s) { s.fill(platform::toRgb565(40 * i, 0, 0)); });
+    test::writeSampleMovie(path("m.avi"));
 
     Result r = run("info '" + path("m.avi") + "' --json");
     ASSERT_EQ(r.status, 0) << r.err;
@@ -58,32 +50,7 @@ TEST_F(MovieAndFormAssets, MoviesInfoPngAndExport) {
 }
 
 TEST_F(MovieAndFormAssets, HotImagePicturesExport) {
-    media::StreamObject form;
-    form.header.className = "Tlaunchpad";
-    form.header.objectName = "launchpad";
-    media::StreamObject& im = form.children.emplace_back();
-    im.header.className = "THotImage";
-    im.header.objectName = "HotImage1";
-    auto binary = [](media::Bytes b) {
-        media::StreamValue v;
-        v.tag = media::ValueTag::Binary;
-        v.bytes = std::move(b);
-        return v;
-    };
-    im.properties.emplace_back("Picture.Data",
-                               binary(media::encodePictureData(media::encodeBmp24(media::makeBitmap(20, 10, 0x102030)))));
-    im.properties.emplace_back("MaskPicture.Data",
-                               binary(media::encodePictureData(media::encodeBmp24(media::makeBitmap(20, 10, 0xFFA000)))));
-    std::vector<media::TSpot> spots{media::TSpot::ellipse({2, 1, 12, 9}), media::TSpot::rectangle({14, 2, 19, 8})};
-    spots[0].maskItem = media::MaskItem{media::kMaskHot, {2, 1}, {0, 0}};
-    spots[1].Enabled = false;
-    im.properties.emplace_back("HotSpots.Spots", binary(media::writeSpots(spots)));
-    im.properties.emplace_back("HotSpots.MaskItems", binary(media::writeMaskItems(spots)));
-    media::ComponentWriter w;
-    w.writeSignature();
-    w.writeObject(form);
-    std::ofstream(path("form.dfm"), std::ios::binary)
-        .write(reinterpret_cast<const char*>(w.bytes().data()), std::streamsize(w.bytes().size()));
+    test::writeSampleForm(path("form.dfm"));
 
     Result r = run("info '" + path("form.dfm") + "'");
     ASSERT_EQ(r.status, 0) << r.err;

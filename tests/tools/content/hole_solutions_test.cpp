@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdint>
 #include <fstream>
 #include <sstream>
@@ -69,6 +70,16 @@ std::string field(const std::string& line, const std::string& key) {
     return v;
 }
 
+// A whole-number field; a failure when it is missing or not a number.
+unsigned long numberField(const std::string& line, const std::string& key) {
+    const std::string v = field(line, key);
+    unsigned long n = 0;
+    const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), n);
+    if (v.empty() || error != std::errc() || end != v.data() + v.size())
+        ADD_FAILURE() << "\"" << key << "\" is not a whole number in " << line;
+    return n;
+}
+
 Solution readSolution(const fs::path& file) {
     std::ifstream in(file);
     std::string line;
@@ -78,10 +89,10 @@ Solution readSolution(const fs::path& file) {
         ADD_FAILURE() << file << ": not a solution line: " << line;
         return s;
     }
-    s.strokes = std::stoi("0" + field(line, "strokes"));
+    s.strokes = static_cast<int>(numberField(line, "strokes"));
     s.seed = field(line, "seed");
     s.size = field(line, "courseSize");
-    s.cksum = static_cast<uint32_t>(std::stoul("0" + field(line, "holeCksum")));
+    s.cksum = static_cast<uint32_t>(numberField(line, "holeCksum"));
     const std::string list = field(line, "putts");  // ["1:H:S@T",...]
     for (size_t i = list.find('"'); i != std::string::npos; i = list.find('"', i)) {
         const size_t end = list.find('"', i + 1);
