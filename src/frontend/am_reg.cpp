@@ -1,9 +1,8 @@
 #include "frontend/am_reg.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
+
+#include "platform/user_name.h"
 
 namespace orbigolf::frontend {
 
@@ -30,13 +29,7 @@ const char* rootKeyName(TRootKey root) {
     return "HKEY_CURRENT_USER";
 }
 
-std::string logonName() {
-    char buffer[256];
-    if (getlogin_r(buffer, sizeof buffer) == 0 && buffer[0]) return buffer;
-    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_name && pw->pw_name[0]) return pw->pw_name;
-    if (const char* user = std::getenv("USER"); user && *user) return user;
-    return "Unknown";
-}
+std::string logonName() { return platform::logonName(); }
 
 TAMReg::TAMReg(std::string applicationTitle, std::filesystem::path storeFile)
     : application_(std::move(applicationTitle)), file_(std::move(storeFile)) {

@@ -1,7 +1,6 @@
 #include "frontend/live_host.h"
 
 #include <chrono>
-#include <thread>
 
 #include "game/tmain.h"
 
@@ -63,7 +62,7 @@ std::vector<StoredSetting> LiveHost::startSettings(TAMReg& store) {
 
 void LiveHost::busyWait(int ms) {
     // Nothing runs meanwhile; events wait in the window's queue.
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    window_.pause(ms);
 }
 
 void LiveHost::runNested(const std::vector<platform::TDXTimer*>& timers, const std::function<bool()>& done) {

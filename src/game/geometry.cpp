@@ -1,32 +1,33 @@
 #include "game/geometry.h"
 
-#include <array>
-#include <numbers>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "game/turn_tables.h"
 
 namespace orbigolf {
 
 namespace {
 
-std::array<double, 256> buildCosTable() {
-    std::array<double, 256> table{};
-    for (int i = 0; i < 256; ++i) table[static_cast<std::size_t>(i)] = std::cos(2.0 * std::numbers::pi * i / 256.0);
-    return table;
-}
-
-const std::array<double, 256>& cosTable() {
-    static const std::array<double, 256> table = buildCosTable();
-    return table;
+// The direction of a slope |dy / dx| in 0 .. 64 turn units: how many of the bounds it
+// reaches. NaN reaches none.
+int32_t turnOfSlope(double slope) {
+    const double s = std::fabs(slope);
+    if (std::isnan(s)) return 0;
+    const auto* first = std::begin(turn_tables::kSlopeBound);
+    return static_cast<int32_t>(std::upper_bound(first, std::end(turn_tables::kSlopeBound), s) - first);
 }
 
 }  // namespace
 
-double turnCos(int32_t a) { return cosTable()[static_cast<std::size_t>(angleMod(a))]; }
+double turnCos(int32_t a) { return turn_tables::kCos[static_cast<std::size_t>(angleMod(a))]; }
 
 double turnSin(int32_t a) { return turnCos(angleMod(a) + 192); }
 
 int32_t turnOf(double dx, double dy) {
     if (dx == 0) return dy > 0 ? 64 : 192;
-    const int32_t h = std::abs(roundInt(std::atan(dy / dx) * 40.743665431525205957));
+    const int32_t h = turnOfSlope(dy / dx);
     if (dx < 0) return dy > 0 ? 128 - h : 128 + h;
     if (dy < 0) return floorMod(256 - h, 256);
     return h;

@@ -1,6 +1,5 @@
 #include "media/component_stream.h"
 
-#include <bit>
 #include <cstring>
 
 #include "media/text_codec.h"
@@ -28,6 +27,16 @@ bool CollectionItem::operator==(const CollectionItem& o) const {
 }
 
 namespace {
+// The bits of a value as another type of the same size (std::bit_cast, which the browser
+// build's standard library lacks).
+template <class To, class From>
+To sameBits(From from) {
+    static_assert(sizeof(To) == sizeof(From));
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
+}
+
 [[noreturn]] void invalid() { throw MediaError(kInvalidStreamFormat); }
 
 bool isIntegerTag(ValueTag t) {
@@ -214,11 +223,11 @@ StreamValue ComponentReader::readValueAt(int depth) {
         }
         case ValueTag::Single:
             ++pos_;
-            v.real = std::bit_cast<float>(static_cast<uint32_t>(le(take(4))));
+            v.real = sameBits<float>(static_cast<uint32_t>(le(take(4))));
             break;
         case ValueTag::Date:
             ++pos_;
-            v.real = std::bit_cast<double>(le(take(8)));
+            v.real = sameBits<double>(le(take(8)));
             break;
         case ValueTag::String:
         case ValueTag::LString:
@@ -398,8 +407,8 @@ void ComponentWriter::writeValue(const StreamValue& v) {
         case ValueTag::Int64:
         case ValueTag::Currency: fixed(uint64_t(v.integer), 8); break;
         case ValueTag::Extended: raw(v.extended.data(), v.extended.size()); break;
-        case ValueTag::Single: fixed(std::bit_cast<uint32_t>(static_cast<float>(v.real)), 4); break;
-        case ValueTag::Date: fixed(std::bit_cast<uint64_t>(v.real), 8); break;
+        case ValueTag::Single: fixed(sameBits<uint32_t>(static_cast<float>(v.real)), 4); break;
+        case ValueTag::Date: fixed(sameBits<uint64_t>(v.real), 8); break;
         case ValueTag::String:
         case ValueTag::Ident: shortString(v.text); break;
         case ValueTag::LString:

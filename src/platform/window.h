@@ -26,6 +26,8 @@ public:
     virtual void waitEvent(int timeoutMs) = 0;
     // Milliseconds since some fixed start, never decreasing.
     virtual uint64_t nowMs() = 0;
+    // Waits `ms` milliseconds without taking events, which stay pending.
+    virtual void pause(int ms);
 };
 
 class Window : public Presenter, public EventSource {

@@ -1,0 +1,48 @@
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "platform/web/web_backend.h"
+
+// clang-format off
+// The value of one option of the page's address, in memory the caller frees; null when absent.
+EM_JS(char*, orbigolf_page_option, (const char* name), {
+    const value = new URLSearchParams(window.location.search).get(UTF8ToString(name));
+    if (value === null) return 0;
+    const size = lengthBytesUTF8(value) + 1;
+    const text = _malloc(size);
+    stringToUTF8(value, text, size);
+    return text;
+});
+
+EM_JS(void, orbigolf_publish_summary, (const char* text), {
+    const summary = UTF8ToString(text);
+    let pre = document.getElementById('summary');
+    if (!pre) {
+        pre = document.createElement('pre');
+        pre.id = 'summary';
+        document.body.appendChild(pre);
+    }
+    pre.textContent = summary;
+});
+
+EM_JS(void, orbigolf_program_ended, (int status), {
+    document.body.dataset.ended = String(status);
+    if (Module.onProgramEnd) Module.onProgramEnd(status);
+});
+// clang-format on
+
+namespace orbigolf::platform::web {
+
+std::optional<std::string> pageOption(const std::string& name) {
+    std::unique_ptr<char, decltype(&std::free)> value(orbigolf_page_option(name.c_str()), &std::free);
+    if (!value) return std::nullopt;
+    return std::string(value.get());
+}
+
+void publishSummary(const std::string& text) { orbigolf_publish_summary(text.c_str()); }
+
+void programEnded(int status) { orbigolf_program_ended(status); }
+
+}  // namespace orbigolf::platform::web

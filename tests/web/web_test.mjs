@@ -1,0 +1,156 @@
+// The browser build in Debian's chromium, headless, against a server on 127.0.0.1:
+//   - the page loads without console errors and reaches the launch pad, whose picture is
+//     not blank (the time it takes is printed);
+//   - a version 1 replay played in the page gives the native program's summary, byte for
+//     byte (the time per tick in both is printed);
+//   - clicking the start-game spot, "Start Game" and one putt changes what the page shows.
+//
+//   node tests/web/web_test.mjs WEB_DIR NATIVE_PROGRAM REPLAY_FILE
+import {execFileSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, rmSync, statSync} from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [webDir, nativeProgram, replayFile] = process.argv.slice(2);
+if (!webDir || !nativeProgram || !replayFile) {
+  console.error('usage: node web_test.mjs WEB_DIR NATIVE_PROGRAM REPLAY_FILE');
+  process.exit(2);
+}
+
+const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+               '.data': 'application/octet-stream', '.webm': 'video/webm', '.replay': 'text/plain'};
+
+// The page's folder, and the replay under /replays/.
+function serve() {
+  const server = http.createServer((request, response) => {
+    const url = new URL(request.url, 'http://127.0.0.1');
+    const name = decodeURIComponent(url.pathname);
+    const file = name.startsWith('/replays/') ? path.join(path.dirname(replayFile), path.basename(name))
+                                              : path.join(webDir, path.normalize(name === '/' ? '/index.html' : name));
+    try {
+      const body = readFileSync(file);
+      response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream'});
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+let failures = 0;
+function check(ok, what) {
+  console.log((ok ? 'ok   ' : 'FAIL ') + what);
+  if (!ok) ++failures;
+}
+
+const server = await serve();
+const base = `http://127.0.0.1:${server.address().port}/`;
+const profile = mkdtempSync(path.join(os.tmpdir(), 'orbigolf-chromium-'));
+const browser = await puppeteer.launch({
+  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+  headless: true,
+  userDataDir: profile,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+         '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+});
+
+async function openPage(query, errors) {
+  const page = await browser.newPage();
+  await page.setViewport({width: 640, height: 480});
+  page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
+  page.on('pageerror', (e) => errors.push(String(e)));
+  await page.goto(base + 'index.html' + query, {waitUntil: 'load'});
+  return page;
+}
+
+// A picture that is not blank has a fair number of colours.
+async function colours(page) {
+  return page.evaluate(() => {
+    const c = document.getElementById('canvas');
+    const data = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    const seen = new Set();
+    for (let i = 0; i < data.length; i += 4 * 7) seen.add((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]);
+    return seen.size;
+  });
+}
+
+async function picture(page) {
+  return page.evaluate(() => document.getElementById('canvas').toDataURL());
+}
+
+try {
+  // The launch pad.
+  {
+    const errors = [];
+    const page = await openPage('?skipintro=1', errors);
+    await page.waitForFunction(() => document.title === 'Orbigolf Demo LaunchPad' && window.orbigolfTimes.pictures > 5,
+                               {timeout: 30000});
+    const times = await page.evaluate(() => window.orbigolfTimes);
+    console.log(`launch pad: first picture after ${times.firstPicture.toFixed(0)} ms`);
+    await new Promise((r) => setTimeout(r, 1500));  // the menu's animation settles
+    check((await colours(page)) > 16, 'the launch pad is not blank');
+    await page.screenshot({path: path.join(webDir, 'launch_pad.png')});
+
+    // Start game spot, "Start Game", then one putt.
+    await page.mouse.click(276, 266);
+    await new Promise((r) => setTimeout(r, 1000));
+    await page.mouse.click(203, 300);
+    await page.waitForFunction(() => document.title === 'Orbigolf Demo', {timeout: 30000});
+    check(true, 'Start Game shows the game screen');
+    await new Promise((r) => setTimeout(r, 3000));  // the first hole loads
+    await page.keyboard.press('Space');  // the hole card goes
+    await new Promise((r) => setTimeout(r, 1000));
+    const before = await picture(page);
+    await page.mouse.move(238, 325);
+    await page.mouse.down();
+    await page.mouse.move(280, 335, {steps: 4});
+    await page.mouse.move(320, 340, {steps: 4});
+    await page.mouse.up();
+    await new Promise((r) => setTimeout(r, 1500));
+    check((await picture(page)) !== before, 'a putt changes the game screen');
+    check(errors.length === 0, 'no console errors' + (errors.length ? ': ' + errors.join(' | ') : ''));
+    await page.close();
+  }
+
+  // The replay: the page's summary against the native one.
+  {
+    const dir = mkdtempSync(path.join(os.tmpdir(), 'orbigolf-summary-'));
+    const out = path.join(dir, 'summary.json');
+    const nativeStart = process.hrtime.bigint();
+    execFileSync(nativeProgram, ['--replay', replayFile, '--headless', '--summary', out]);
+    const nativeMs = Number(process.hrtime.bigint() - nativeStart) / 1e6;
+    const native = readFileSync(out, 'utf8');
+    rmSync(dir, {recursive: true});
+
+    const errors = [];
+    const page = await openPage(`?replay=replays/${path.basename(replayFile)}&summary=1`, errors);
+    await page.waitForFunction(() => document.getElementById('summary').textContent.length > 0, {timeout: 120000});
+    const inPage = await page.evaluate(() => document.getElementById('summary').textContent);
+    const times = await page.evaluate(() => window.orbigolfTimes);
+    check(inPage === native, 'the page\'s replay summary equals the native one');
+    if (inPage !== native) console.log(`  page:   ${inPage}\n  native: ${native}`);
+    const ticks = JSON.parse(native).ticks || 0;
+    if (ticks > 0 && times.ended) {
+      const pageMs = times.ended - times.mainStarted;
+      console.log(`replay of ${ticks} ticks, loading included: page ${pageMs.toFixed(0)} ms ` +
+                  `(${(pageMs / ticks).toFixed(3)} ms a tick), native ${nativeMs.toFixed(0)} ms ` +
+                  `(${(nativeMs / ticks).toFixed(3)} ms a tick), ratio ${(pageMs / nativeMs).toFixed(2)}`);
+    }
+    check(errors.length === 0, 'no console errors in the replay' + (errors.length ? ': ' + errors.join(' | ') : ''));
+    await page.close();
+  }
+
+  const size = (name) => statSync(path.join(webDir, name)).size;
+  console.log(`download: index.wasm ${size('index.wasm')} + index.data ${size('index.data')} + index.js ${size('index.js')} bytes`);
+} catch (e) {
+  check(false, 'the page ran: ' + e.message);
+} finally {
+  await browser.close();
+  server.close();
+  rmSync(profile, {recursive: true, force: true});
+}
+process.exit(failures === 0 ? 0 : 1);
