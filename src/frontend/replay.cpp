@@ -541,13 +541,13 @@ std::string summaryJson(const TMain& game, int64_t ticks) {
     const GameState& s = game.state();
     Json j;
     j["ticks"] = ticks;
-    j["screenMode"] = s.screenMode;
+    j["screenMode"] = static_cast<int>(s.screenMode);
     j["gameOver"] = s.gameOver != 0;
     j["closed"] = game.closed();
     j["holeName"] = s.holeName;
     j["holeNum"] = s.holeNum;
     j["curPlayer"] = s.curPlayer;
-    j["puttPhase"] = s.puttPhase;
+    j["puttPhase"] = static_cast<int>(s.puttPhase);
     j["anyMoving"] = s.anyMoving != 0;
     j["scrollX"] = s.scrollX;
     j["scrollY"] = s.scrollY;
@@ -585,7 +585,7 @@ std::string traceJson(const TMain& game, int64_t tick) {
     const GameState& s = game.state();
     Json j;
     j["tick"] = tick;
-    j["screenMode"] = s.screenMode;
+    j["screenMode"] = static_cast<int>(s.screenMode);
     j["gameOver"] = s.gameOver != 0;
     j["substeps"] = s.substeps;
     j["scrollX"] = s.scrollX;
@@ -593,7 +593,7 @@ std::string traceJson(const TMain& game, int64_t tick) {
     j["recentre"] = s.recentre != 0;
     j["scrollVX"] = s.scrollVX;
     j["scrollVY"] = s.scrollVY;
-    j["puttPhase"] = s.puttPhase;
+    j["puttPhase"] = static_cast<int>(s.puttPhase);
     j["swingLeft"] = s.swingLeft;
     j["swingStep"] = s.swingStep;
     j["pushPower"] = s.pushPower;

@@ -100,7 +100,7 @@ void TMain::FormKeyDown(int key) {
         leave();
         return;
     }
-    if (s_.screenMode == 4) {
+    if (s_.screenMode == ScreenMode::BetweenHoles) {
         // Between holes keys are ignored, except that the leave question still takes its
         // answer: while it shows, its message holds the fade that the next hole waits for.
         if (!s_.exitAsked) return;
@@ -112,8 +112,8 @@ void TMain::FormKeyDown(int key) {
         }
         return;
     }
-    if (s_.screenMode == 2 || s_.screenMode == 3) {
-        s_.screenMode = 0;
+    if (s_.screenMode == ScreenMode::HoleCard || s_.screenMode == ScreenMode::ScoreCard) {
+        s_.screenMode = ScreenMode::Play;
         clickSound();
         return;
     }
@@ -135,8 +135,8 @@ void TMain::FormKeyDown(int key) {
         switchPuttMethod();
         return;
     }
-    if (s_.screenMode == 1) {
-        s_.screenMode = 0;
+    if (s_.screenMode == ScreenMode::Help) {
+        s_.screenMode = ScreenMode::Play;
         parkCursorHere();
         return;
     }
@@ -144,7 +144,7 @@ void TMain::FormKeyDown(int key) {
         case vk::VK_END:
             if (!s_.anyMoving) {
                 clickSound();
-                s_.screenMode = 3;
+                s_.screenMode = ScreenMode::ScoreCard;
             }
             break;
         case vk::VK_ESCAPE:
@@ -167,13 +167,13 @@ void TMain::FormKeyDown(int key) {
         case vk::VK_F1:
             if (!s_.anyMoving) {
                 clickSound();
-                s_.screenMode = 1;
+                s_.screenMode = ScreenMode::Help;
             }
             break;
         case vk::VK_PRIOR:
             if (!s_.anyMoving) {
                 clickSound();
-                s_.screenMode = 2;
+                s_.screenMode = ScreenMode::HoleCard;
             }
             break;
         case vk::VK_UP:
@@ -220,9 +220,9 @@ void TMain::DXDrawMouseMove(int x, int y) {
 void TMain::DXDrawMouseDown(platform::MouseButton button, int, int) {
     if (closed_ || !display_.ready()) return;
     puttMouseDown(s_, button, display_.width(), display_.height(), *fx_);
-    if (button != platform::MouseButton::Left || s_.puttPhase != 0) return;
-    for (int k = 1; k <= 5; ++k)
-        if (kButtons[k - 1].holds(s_.mouseX, s_.mouseY)) panelButtonDown(s_, k) = 1;
+    if (button != platform::MouseButton::Left || s_.puttPhase != PuttPhase::Idle) return;
+    for (int k = 1; k <= kPanelButtons; ++k)
+        if (kButtons[k - 1].holds(s_.mouseX, s_.mouseY)) s_.buttonDown[k] = 1;
 }
 
 void TMain::DXDrawMouseUp(platform::MouseButton button, int, int) {
@@ -237,20 +237,20 @@ void TMain::DXDrawClick() {
         leave();
         return;
     }
-    if (s_.screenMode == 4) return;
-    if (s_.screenMode == 1 || s_.screenMode == 2 || s_.screenMode == 3) {
+    if (s_.screenMode == ScreenMode::BetweenHoles) return;
+    if (s_.screenMode == ScreenMode::Help || s_.screenMode == ScreenMode::HoleCard || s_.screenMode == ScreenMode::ScoreCard) {
         clickSound();
-        s_.screenMode = 0;
+        s_.screenMode = ScreenMode::Play;
         parkCursorHere();
-        s_.puttPhase = 0;
+        s_.puttPhase = PuttPhase::Idle;
         return;
     }
-    if (s_.puttPhase != 0 || s_.anyMoving) return;
+    if (s_.puttPhase != PuttPhase::Idle || s_.anyMoving) return;
     const int x = s_.mouseX, y = s_.mouseY;
     if (kButtons[0].holds(x, y)) {
         s_.messagePos = 0;
         clickSound();
-        s_.buttonDown1 = 0;
+        s_.buttonDown[kMessageButton] = 0;
         return;
     }
     if (kMethodSign.holds(x, y)) {
@@ -261,19 +261,19 @@ void TMain::DXDrawClick() {
     if (kButtons[1].holds(x, y)) {
         clickSound();
         switchPuttMethod();
-        s_.buttonDown2 = 0;
+        s_.buttonDown[kMethodButton] = 0;
         return;
     }
     if (kButtons[2].holds(x, y)) toggleSound();
     if (kButtons[3].holds(x, y)) {
         clickSound();
-        s_.buttonDown4 = 0;
-        s_.screenMode = 1;
+        s_.buttonDown[kHelpButton] = 0;
+        s_.screenMode = ScreenMode::Help;
     }
     if (kButtons[4].holds(x, y)) {
         s_.recentre = 1;
         clickSound();
-        s_.buttonDown5 = 0;
+        s_.buttonDown[kCentreButton] = 0;
         return;
     }
     if (kCloseBox.holds(x, y)) {
@@ -283,12 +283,12 @@ void TMain::DXDrawClick() {
     if (s_.panelSmall) return;
     if (kScoreBox.holds(x, y)) {
         clickSound();
-        if (!s_.anyMoving) s_.screenMode = 3;
+        if (!s_.anyMoving) s_.screenMode = ScreenMode::ScoreCard;
     }
 }
 
 void TMain::DXDrawDblClick() {
-    if (closed_ || s_.screenMode == 4) return;
+    if (closed_ || s_.screenMode == ScreenMode::BetweenHoles) return;
     if (kTitleStrip.holds(s_.mouseX, s_.mouseY)) {
         clickSound();
         s_.panelSmall = s_.panelSmall ? 0 : 1;

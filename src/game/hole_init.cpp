@@ -47,7 +47,7 @@ void TMain::HoleInit() {
         loop.setLooped(true);
         if (s_.soundOn && s_.bgSoundOn) loop.play();
     }
-    s_.screenMode = 2;
+    s_.screenMode = ScreenMode::HoleCard;
     timer_.setEnabled(true);
 }
 

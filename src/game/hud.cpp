@@ -51,8 +51,8 @@ void drawPanel(platform::Display& d, const GameState& s, const GamePictures& p, 
         if (havePlayer && !s.playerRecs[s.curPlayer].pullPutt)
             if (const platform::Picture* sign = pictureOf(p.gui, 4)) d.drawFrame(*sign, 0, 193, 49);
         if (const platform::Picture* pressed = pictureOf(p.gui, 3))
-            for (int k = 1; k <= 5; ++k)
-                if (panelButtonDown(s, k)) d.drawFrame(*pressed, k - 1, 17 + 22 * (k - 1), 76);
+            for (int k = 1; k <= kPanelButtons; ++k)
+                if (s.buttonDown[k]) d.drawFrame(*pressed, k - 1, 17 + 22 * (k - 1), 76);
         if (frame.lineIdle) {
             if (frame.helpText.empty() && havePlayer) DrawSmallText(d, p, playerLabel(s, s.curPlayer, 17), 116, 31);
             DrawSmallText(d, p, frame.helpText, 116, 31);
@@ -74,16 +74,16 @@ void drawPanel(platform::Display& d, const GameState& s, const GamePictures& p, 
 
 void drawPage(platform::Display& d, const GameState& s, const GamePictures& p, const Rules& rules) {
     const int w = d.width(), h = d.height();
-    if (s.screenMode == 3) {
+    if (s.screenMode == ScreenMode::ScoreCard) {
         drawScoreCard(d, s, p, rules.scoring);
-    } else if (s.screenMode == 1) {
+    } else if (s.screenMode == ScreenMode::Help) {
         d.fill(0);
         const bool pull = validPlayer(s, s.curPlayer) && s.playerRecs[s.curPlayer].pullPutt;
         const platform::Picture* page = pictureOf(p.menu, pull ? 2 : 3);
         const platform::Picture* sizeOf = pictureOf(p.menu, 3);
         if (page != nullptr && sizeOf != nullptr)
             d.drawFrame(*page, 0, (w - sizeOf->frameWidth()) / 2, (h - sizeOf->frameHeight()) / 2);
-    } else if (s.screenMode == 2) {
+    } else if (s.screenMode == ScreenMode::HoleCard) {
         d.fill(0);
         if (const platform::Picture* card = pictureOf(p.course, 12))
             d.drawFrame(*card, 0, (w - card->frameWidth()) / 2, (h - card->frameHeight()) / 2);
@@ -129,8 +129,8 @@ HudFrame hudStep(GameState& s, const Rules& rules, int screenW, int screenH) {
     if (validPlayer(s, s.curPlayer)) UpdateScoreToPar(s);
     frame.lineIdle = s.messagePos == -1;
     if (!s.panelSmall) {
-        for (int k = 1; k <= 5; ++k)
-            if (panelButtonDown(s, k) && !insideButton(k, s.mouseX, s.mouseY)) panelButtonDown(s, k) = 0;
+        for (int k = 1; k <= kPanelButtons; ++k)
+            if (s.buttonDown[k] && !insideButton(k, s.mouseX, s.mouseY)) s.buttonDown[k] = 0;
         if (s.messagePos == -1) s.helpText = std::string(panelHint(s.mouseX, s.mouseY));
         frame.helpText = s.helpText;
     }
@@ -163,7 +163,7 @@ HudFrame hudStep(GameState& s, const Rules& rules, int screenW, int screenH) {
         s.bigMessageFade = static_cast<int32_t>(std::max<int64_t>(next, 0));
         if (s.bigMessageFade == 0) s.bigMessage.clear();
     }
-    if (s.screenMode == 3) updateScoreCardSummary(s, rules.scoring);
+    if (s.screenMode == ScreenMode::ScoreCard) updateScoreCardSummary(s, rules.scoring);
     return frame;
 }
 
@@ -175,7 +175,7 @@ void drawHud(platform::Display& d, const GameState& s, const GamePictures& p, co
             if (s.playerRecs[order.players[static_cast<size_t>(i)]].inPlay)
                 drawBallLabel(d, s, p, order.players[static_cast<size_t>(i)], 11);
     }
-    if (!s.anyMoving && s.puttPhase == 0 && validPlayer(s, s.curPlayer)) drawBallLabel(d, s, p, s.curPlayer, 9);
+    if (!s.anyMoving && s.puttPhase == PuttPhase::Idle && validPlayer(s, s.curPlayer)) drawBallLabel(d, s, p, s.curPlayer, 9);
     drawPanel(d, s, p, frame);
     if (frame.messageShown)
         DrawSmallText(d, p, frame.messageWindow, s.panelSmall ? 80 : 116, s.panelSmall ? 9 : 31);
@@ -187,7 +187,7 @@ void drawHud(platform::Display& d, const GameState& s, const GamePictures& p, co
 }
 
 void drawPointer(platform::Display& d, const GameState& s, const GamePictures& p) {
-    if (s.anyMoving || s.puttPhase != 0) return;
+    if (s.anyMoving || s.puttPhase != PuttPhase::Idle) return;
     if (const platform::Picture* pointer = pictureOf(p.gui, 0)) d.drawFrame(*pointer, 0, s.mouseX, s.mouseY);
 }
 
