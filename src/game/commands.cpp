@@ -2,6 +2,7 @@
 // method, sound, frame limiting, the panel, the view and leaving the game.
 
 #include "game/hud.h"
+#include "game/panel_layout.h"
 #include "game/putting.h"
 #include "game/sound_ids.h"
 #include "game/tmain.h"
@@ -18,13 +19,17 @@ struct Box {
 };
 
 // Panel hit boxes; neighbouring buttons share their edge columns.
-constexpr Box kButtons[5] = {
-    {17, 76, 39, 98}, {39, 76, 61, 98}, {61, 76, 83, 98}, {83, 76, 105, 98}, {105, 76, 127, 98},
-};
-constexpr Box kMethodSign{196, 49, 236, 65};
-constexpr Box kCloseBox{267, 7, 274, 13};
-constexpr Box kScoreBox{21, 28, 103, 65};
-constexpr Box kTitleStrip{4, 4, 269, 19};
+using namespace layout;
+
+// Panel button k (1..5).
+constexpr Box buttonBox(int k) {
+    const int left = kButtonX + kButtonSize * (k - 1);
+    return {left, kButtonY, left + kButtonSize, kButtonY + kButtonSize};
+}
+constexpr Box kMethodSign{kSignClickLeft, kSignY, kSignClickRight, kSignClickBottom};
+constexpr Box kCloseBox{kCloseLeft, kCloseTop, kCloseRight, kCloseBottom};
+constexpr Box kScoreBox{kScoreLeft, kScoreTop, kScoreRight, kScoreBottom};
+constexpr Box kTitleStrip{kPanelX, kPanelY, kTitleRight, kTitleBottom};
 
 constexpr const char* kPad = "                           ";
 
@@ -222,7 +227,7 @@ void TMain::DXDrawMouseDown(platform::MouseButton button, int, int) {
     puttMouseDown(s_, button, display_.width(), display_.height(), *fx_);
     if (button != platform::MouseButton::Left || s_.puttPhase != PuttPhase::Idle) return;
     for (int k = 1; k <= kPanelButtons; ++k)
-        if (kButtons[k - 1].holds(s_.mouseX, s_.mouseY)) s_.buttonDown[k] = 1;
+        if (buttonBox(k).holds(s_.mouseX, s_.mouseY)) s_.buttonDown[k] = 1;
 }
 
 void TMain::DXDrawMouseUp(platform::MouseButton button, int, int) {
@@ -238,7 +243,8 @@ void TMain::DXDrawClick() {
         return;
     }
     if (s_.screenMode == ScreenMode::BetweenHoles) return;
-    if (s_.screenMode == ScreenMode::Help || s_.screenMode == ScreenMode::HoleCard || s_.screenMode == ScreenMode::ScoreCard) {
+    if (s_.screenMode == ScreenMode::Help || s_.screenMode == ScreenMode::HoleCard ||
+        s_.screenMode == ScreenMode::ScoreCard) {
         clickSound();
         s_.screenMode = ScreenMode::Play;
         parkCursorHere();
@@ -247,7 +253,7 @@ void TMain::DXDrawClick() {
     }
     if (s_.puttPhase != PuttPhase::Idle || s_.anyMoving) return;
     const int x = s_.mouseX, y = s_.mouseY;
-    if (kButtons[0].holds(x, y)) {
+    if (buttonBox(kMessageButton).holds(x, y)) {
         s_.messagePos = 0;
         clickSound();
         s_.buttonDown[kMessageButton] = 0;
@@ -258,19 +264,19 @@ void TMain::DXDrawClick() {
         switchPuttMethod();
         return;
     }
-    if (kButtons[1].holds(x, y)) {
+    if (buttonBox(kMethodButton).holds(x, y)) {
         clickSound();
         switchPuttMethod();
         s_.buttonDown[kMethodButton] = 0;
         return;
     }
-    if (kButtons[2].holds(x, y)) toggleSound();
-    if (kButtons[3].holds(x, y)) {
+    if (buttonBox(kSoundButton).holds(x, y)) toggleSound();
+    if (buttonBox(kHelpButton).holds(x, y)) {
         clickSound();
         s_.buttonDown[kHelpButton] = 0;
         s_.screenMode = ScreenMode::Help;
     }
-    if (kButtons[4].holds(x, y)) {
+    if (buttonBox(kCentreButton).holds(x, y)) {
         s_.recentre = 1;
         clickSound();
         s_.buttonDown[kCentreButton] = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/geometry.h"
+#include "game/picture_numbers.h"
 #include "game/sound_ids.h"
 #include "game/stroke.h"
 
@@ -218,21 +219,23 @@ void puttingStep(GameState& s, Effects& fx, PuttDrawing& g) {
 
 void drawPutting(platform::Display& d, const GamePictures& p, const PuttDrawing& g) {
     if (g.marker) {
-        const platform::Picture* marker = pictureOf(p.gui, 6);
+        const platform::Picture* marker = pictureOf(p.gui, gui::kAimMarker);
         if (marker != nullptr && g.markerFrame < marker->frameCount())
             d.drawFrameBlended(*marker, g.markerFrame,
                                platform::Rect{g.markerX, g.markerY, marker->frameWidth(), marker->frameHeight()},
                                platform::BlendMode::Add, 192);
     }
     if (g.club) {
-        if (const platform::Picture* shadow = pictureOf(p.gui, 9); shadow && g.clubPose < shadow->frameCount())
+        if (const platform::Picture* shadow = pictureOf(p.gui, gui::kClubShadow);
+            shadow && g.clubPose < shadow->frameCount())
             d.drawFrameBlended(*shadow, g.clubPose, platform::Rect{g.clubX, g.clubY, 96, 142},
                                platform::BlendMode::Subtract, 255);
-        if (const platform::Picture* club = pictureOf(p.gui, 10); club && g.clubPose < club->frameCount())
+        if (const platform::Picture* club = pictureOf(p.gui, gui::kClub);
+            club && g.clubPose < club->frameCount())
             d.drawFrame(*club, g.clubPose, g.clubX, g.clubY);
     }
     if (g.gauge) {
-        const platform::Picture* gauge = pictureOf(p.gui, 5);
+        const platform::Picture* gauge = pictureOf(p.gui, gui::kGauge);
         if (gauge != nullptr && g.gaugePattern >= 0 && g.gaugePattern < gauge->frameCount())
             d.drawFrame(*gauge, g.gaugePattern, g.gaugeX, g.gaugeY);
     }
