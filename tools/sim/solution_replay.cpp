@@ -121,7 +121,8 @@ ReplayText solutionReplay(const Options& base, const SolveResult& solution) {
         const int32_t px = cx + offset->first, py = cy + offset->second;
         // The gauge shows half the pull, and the swing starts that far behind the ball.
         const int n = swingTicks(roundInt(std::min(putt.speedSteps / 2.0, 90.0)), s.swingStep);
-        const int64_t release = putt.tick - 1 - n;
+        // The swing runs in the n ticks before the putt's own, the last one striking.
+        const int64_t release = putt.tick - n;
         if (release < t + 2) return fail("the club's swing takes too long");
         events[t + 1].push_back(line("mousemove", bx, by));
         events[t + 1].push_back(line("mousedown left", bx, by));
