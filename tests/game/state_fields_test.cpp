@@ -43,8 +43,8 @@ TEST(StateFields, ValuesReadAsTheRecordsWriteThem) {
     EXPECT_EQ(fields::plainValue(b, fields::playerField("lastY")), fields::Plain{-3.25});
     EXPECT_EQ(fields::plainValue(b, fields::playerField("ballRows")), fields::Plain{int64_t{15}});
     EXPECT_EQ(fields::plainValue(b, fields::playerField("sunk")), fields::Plain{true});
-    EXPECT_EQ(fields::plainValue(b, fields::playerField("holeStrokes")),
-              fields::Plain{std::vector<int32_t>{0, 6, 0, 0, 0, 0, 0, 0, 0}});
+    const std::vector<int32_t> strokes{0, 6, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(fields::plainValue(b, fields::playerField("holeStrokes")), fields::Plain{strokes});
 }
 
 }  // namespace
