@@ -8,6 +8,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "game/state_fields.h"
 #include "platform/vk.h"
 
 namespace orbigolf::replay {
@@ -539,46 +540,71 @@ using Json = nlohmann::ordered_json;
 // a byte that is not UTF-8 is written as U+FFFD instead of stopping the run.
 std::string jsonText(const Json& j) { return j.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
+template <typename Record, std::size_t N>
+void putFields(Json& j, const Record& r, const fields::Field<Record>* const (&list)[N]) {
+    for (const fields::Field<Record>* f : list)
+        std::visit([&](const auto& v) { j[std::string(f->name)] = v; }, fields::plainValue(r, *f));
+}
+
+using fields::gameField;
+using fields::playerField;
+using GameFields = const fields::Field<GameState>*;
+using PlayerFields = const fields::Field<playerrec>*;
+
+constexpr GameFields kSummaryHead[] = {&gameField("screenMode"), &gameField("gameOver")};
+constexpr GameFields kSummaryBody[] = {
+    &gameField("holeName"),   &gameField("holeNum"),   &gameField("curPlayer"),
+    &gameField("puttPhase"),  &gameField("anyMoving"), &gameField("scrollX"),
+    &gameField("scrollY"),    &gameField("message"),   &gameField("messagePos"),
+    &gameField("bigMessage"), &gameField("soundOn"),   &gameField("bgSoundOn"),
+    &gameField("panelSmall"), &gameField("exitAsked"),
+};
+constexpr PlayerFields kSummaryPlayerHead[] = {
+    &playerField("name"), &playerField("pullPutt"), &playerField("x"),     &playerField("y"),
+    &playerField("z"),    &playerField("inPlay"),   &playerField("holed"), &playerField("strokes")};
+constexpr PlayerFields kSummaryPlayerTail[] = {
+    &playerField("totalStrokes"), &playerField("scoreToPar"), &playerField("holesWon")};
+
+constexpr GameFields kTraceHead[] = {
+    &gameField("screenMode"),     &gameField("gameOver"),   &gameField("substeps"),
+    &gameField("scrollX"),        &gameField("scrollY"),    &gameField("recentre"),
+    &gameField("scrollVX"),       &gameField("scrollVY"),   &gameField("puttPhase"),
+    &gameField("swingLeft"),      &gameField("swingStep"),  &gameField("pushPower"),
+    &gameField("aimFrame"),       &gameField("dropX"),      &gameField("dropY"),
+    &gameField("mouseX"),         &gameField("mouseY"),     &gameField("mouseStep"),
+    &gameField("message"),        &gameField("messagePos"), &gameField("bigMessage"),
+    &gameField("bigMessageFade"), &gameField("exitAsked"),  &gameField("showScores"),
+    &gameField("panelSmall"),     &gameField("soundOn"),    &gameField("bgSoundOn"),
+};
+constexpr GameFields kTraceTail[] = {&gameField("curPlayer"), &gameField("anyMoving"),
+                                     &gameField("holeName"), &gameField("holeNum")};
+constexpr PlayerFields kTracePlayer[] = {
+    &playerField("x"),        &playerField("y"),
+    &playerField("z"),        &playerField("heading"),
+    &playerField("speed"),    &playerField("moving"),
+    &playerField("inPlay"),   &playerField("holed"),
+    &playerField("strokes"),  &playerField("totalStrokes"),
+    &playerField("pullPutt"),
+};
+
 }  // namespace
 
 std::string summaryJson(const TMain& game, int64_t ticks) {
     const GameState& s = game.state();
     Json j;
     j["ticks"] = ticks;
-    j["screenMode"] = s.screenMode;
-    j["gameOver"] = s.gameOver != 0;
+    putFields(j, s, kSummaryHead);
     j["closed"] = game.closed();
-    j["holeName"] = s.holeName;
-    j["holeNum"] = s.holeNum;
-    j["curPlayer"] = s.curPlayer;
-    j["puttPhase"] = s.puttPhase;
-    j["anyMoving"] = s.anyMoving != 0;
-    j["scrollX"] = s.scrollX;
-    j["scrollY"] = s.scrollY;
-    j["message"] = s.message;
-    j["messagePos"] = s.messagePos;
-    j["bigMessage"] = s.bigMessage;
-    j["soundOn"] = s.soundOn != 0;
-    j["bgSoundOn"] = s.bgSoundOn != 0;
-    j["panelSmall"] = s.panelSmall != 0;
-    j["exitAsked"] = s.exitAsked != 0;
+    putFields(j, s, kSummaryBody);
     j["timerInterval"] = game.timer().interval();
     Json players = Json::array();
     for (int p = 1; p <= std::min(s.numPlayers, kMaxPlayers); ++p) {
         const playerrec& b = s.playerRecs[p];
         Json q;
-        q["name"] = b.name;
-        q["pullPutt"] = b.pullPutt != 0;
-        q["x"] = b.x;
-        q["y"] = b.y;
-        q["z"] = b.z;
-        q["inPlay"] = b.inPlay != 0;
-        q["holed"] = b.holed != 0;
-        q["strokes"] = b.strokes;
+        putFields(q, b, kSummaryPlayerHead);
+        // The game has three holes; the record keeps room for more.
         q["holeStrokes"] = Json::array({b.holeStrokes[1], b.holeStrokes[2], b.holeStrokes[3]});
-        q["totalStrokes"] = b.totalStrokes;
-        q["scoreToPar"] = b.scoreToPar;
-        q["holesWon"] = b.holesWon;
+        putFields(q, b, kSummaryPlayerTail);
         players.push_back(std::move(q));
     }
     j["players"] = std::move(players);
@@ -589,53 +615,13 @@ std::string traceJson(const TMain& game, int64_t tick) {
     const GameState& s = game.state();
     Json j;
     j["tick"] = tick;
-    j["screenMode"] = s.screenMode;
-    j["gameOver"] = s.gameOver != 0;
-    j["substeps"] = s.substeps;
-    j["scrollX"] = s.scrollX;
-    j["scrollY"] = s.scrollY;
-    j["recentre"] = s.recentre != 0;
-    j["scrollVX"] = s.scrollVX;
-    j["scrollVY"] = s.scrollVY;
-    j["puttPhase"] = s.puttPhase;
-    j["swingLeft"] = s.swingLeft;
-    j["swingStep"] = s.swingStep;
-    j["pushPower"] = s.pushPower;
-    j["aimFrame"] = s.aimFrame;
-    j["dropX"] = s.dropX;
-    j["dropY"] = s.dropY;
-    j["mouseX"] = s.mouseX;
-    j["mouseY"] = s.mouseY;
-    j["mouseStep"] = s.mouseStep;
-    j["message"] = s.message;
-    j["messagePos"] = s.messagePos;
-    j["bigMessage"] = s.bigMessage;
-    j["bigMessageFade"] = s.bigMessageFade;
-    j["exitAsked"] = s.exitAsked != 0;
-    j["showScores"] = s.showScores != 0;
-    j["panelSmall"] = s.panelSmall != 0;
-    j["soundOn"] = s.soundOn != 0;
-    j["bgSoundOn"] = s.bgSoundOn != 0;
+    putFields(j, s, kTraceHead);
     j["timerInterval"] = game.timer().interval();
-    j["curPlayer"] = s.curPlayer;
-    j["anyMoving"] = s.anyMoving != 0;
-    j["holeName"] = s.holeName;
-    j["holeNum"] = s.holeNum;
+    putFields(j, s, kTraceTail);
     Json players = Json::array();
     for (int p = 1; p <= std::min(s.numPlayers, kMaxPlayers); ++p) {
-        const playerrec& b = s.playerRecs[p];
         Json q;
-        q["x"] = b.x;
-        q["y"] = b.y;
-        q["z"] = b.z;
-        q["heading"] = b.heading;
-        q["speed"] = b.speed;
-        q["moving"] = b.moving != 0;
-        q["inPlay"] = b.inPlay != 0;
-        q["holed"] = b.holed != 0;
-        q["strokes"] = b.strokes;
-        q["totalStrokes"] = b.totalStrokes;
-        q["pullPutt"] = b.pullPutt != 0;
+        putFields(q, s.playerRecs[p], kTracePlayer);
         players.push_back(std::move(q));
     }
     j["players"] = std::move(players);

@@ -7,6 +7,7 @@
 namespace orbigolf::area {
 
 enum Kind : int32_t {
+    kEmpty = 0,           // an unused slot of the hole file
     kWallBent19 = 1,      // wall at 19, the angle bent by the direction of arrival
     kWall64 = 2,
     kWallBent109 = 3,     // wall at 109, bent like kind 1

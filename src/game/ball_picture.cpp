@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/geometry.h"
+#include "game/picture_numbers.h"
 
 namespace orbigolf {
 namespace {
@@ -53,7 +54,7 @@ inline int texelIndex(int64_t fixed) {
 
 void drawSurface(platform::Display& d, const GamePictures& p, const BallLook& b, int player,
                  int64_t left, int64_t top) {
-    const platform::Picture* texture = pictureOf(p.gui, 10 + player);
+    const platform::Picture* texture = pictureOf(p.gui, gui::kBallTextures + player);
     if (texture == nullptr) return;
     // The 256 texels once per ball; a texture smaller than 16 x 16 reads black outside.
     std::array<platform::Pixel565, 256> texels{};
@@ -122,7 +123,7 @@ void drawBall(platform::Display& d, const GameState& s, const GamePictures& p, i
     const int64_t by = gy - roundWide(b.z);
 
     if (!b.holed && !b.sunk && !b.piped) {
-        if (const platform::Picture* shadow = pictureOf(p.gui, 17))
+        if (const platform::Picture* shadow = pictureOf(p.gui, gui::kBallShadow))
             d.drawFrameBlended(*shadow, 0,
                                Rect{screenCoord(bx - 4), screenCoord(gy - 6),
                                     screenCoord(16 + roundWide(b.z / 10.0)), 16},
@@ -131,10 +132,10 @@ void drawBall(platform::Display& d, const GameState& s, const GamePictures& p, i
     drawSurface(d, p, b, player, bx - 8, by - 8);
     const Rect square{screenCoord(bx - 8), screenCoord(by - 8), 16, 16};
     if (!b.sunk) {
-        if (const platform::Picture* shading = pictureOf(p.gui, 15))
+        if (const platform::Picture* shading = pictureOf(p.gui, gui::kBallShading))
             d.drawFrameBlended(*shading, 0, square, BlendMode::Subtract, 128);
         if (b.tint > 0)
-            if (const platform::Picture* tint = pictureOf(p.gui, 16))
+            if (const platform::Picture* tint = pictureOf(p.gui, gui::kBallTint))
                 d.drawFrameBlended(*tint, 0, square, BlendMode::Subtract, b.tint);
     }
     drawForeground(d, s, p, b);

@@ -97,7 +97,7 @@ bool limitView(GameState& s, int screenW, int screenH) {
 
 bool moveView(GameState& s, int screenW, int screenH) {
     glideToBall(s, screenW, screenH);
-    if (s.anyMoving || s.puttPhase != 0 || s.recentre)
+    if (s.anyMoving || s.puttPhase != PuttPhase::Idle || s.recentre)
         followPlay(s, screenW, screenH);
     else
         freeScroll(s, screenW, screenH);

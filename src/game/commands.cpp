@@ -2,6 +2,7 @@
 // method, sound, frame limiting, the panel, the view and leaving the game.
 
 #include "game/hud.h"
+#include "game/panel_layout.h"
 #include "game/putting.h"
 #include "game/sound_ids.h"
 #include "game/tmain.h"
@@ -18,13 +19,17 @@ struct Box {
 };
 
 // Panel hit boxes; neighbouring buttons share their edge columns.
-constexpr Box kButtons[5] = {
-    {17, 76, 39, 98}, {39, 76, 61, 98}, {61, 76, 83, 98}, {83, 76, 105, 98}, {105, 76, 127, 98},
-};
-constexpr Box kMethodSign{196, 49, 236, 65};
-constexpr Box kCloseBox{267, 7, 274, 13};
-constexpr Box kScoreBox{21, 28, 103, 65};
-constexpr Box kTitleStrip{4, 4, 269, 19};
+using namespace layout;
+
+// Panel button k (1..5).
+constexpr Box buttonBox(int k) {
+    const int left = kButtonX + kButtonSize * (k - 1);
+    return {left, kButtonY, left + kButtonSize, kButtonY + kButtonSize};
+}
+constexpr Box kMethodSign{kSignClickLeft, kSignY, kSignClickRight, kSignClickBottom};
+constexpr Box kCloseBox{kCloseLeft, kCloseTop, kCloseRight, kCloseBottom};
+constexpr Box kScoreBox{kScoreLeft, kScoreTop, kScoreRight, kScoreBottom};
+constexpr Box kTitleStrip{kPanelX, kPanelY, kTitleRight, kTitleBottom};
 
 constexpr const char* kPad = "                           ";
 
@@ -100,7 +105,7 @@ void TMain::FormKeyDown(int key) {
         leave();
         return;
     }
-    if (s_.screenMode == 4) {
+    if (s_.screenMode == ScreenMode::BetweenHoles) {
         // Between holes keys are ignored, except that the leave question still takes its
         // answer: while it shows, its message holds the fade that the next hole waits for.
         if (!s_.exitAsked) return;
@@ -112,8 +117,8 @@ void TMain::FormKeyDown(int key) {
         }
         return;
     }
-    if (s_.screenMode == 2 || s_.screenMode == 3) {
-        s_.screenMode = 0;
+    if (s_.screenMode == ScreenMode::HoleCard || s_.screenMode == ScreenMode::ScoreCard) {
+        s_.screenMode = ScreenMode::Play;
         clickSound();
         return;
     }
@@ -135,8 +140,8 @@ void TMain::FormKeyDown(int key) {
         switchPuttMethod();
         return;
     }
-    if (s_.screenMode == 1) {
-        s_.screenMode = 0;
+    if (s_.screenMode == ScreenMode::Help) {
+        s_.screenMode = ScreenMode::Play;
         parkCursorHere();
         return;
     }
@@ -144,7 +149,7 @@ void TMain::FormKeyDown(int key) {
         case vk::VK_END:
             if (!s_.anyMoving) {
                 clickSound();
-                s_.screenMode = 3;
+                s_.screenMode = ScreenMode::ScoreCard;
             }
             break;
         case vk::VK_ESCAPE:
@@ -167,13 +172,13 @@ void TMain::FormKeyDown(int key) {
         case vk::VK_F1:
             if (!s_.anyMoving) {
                 clickSound();
-                s_.screenMode = 1;
+                s_.screenMode = ScreenMode::Help;
             }
             break;
         case vk::VK_PRIOR:
             if (!s_.anyMoving) {
                 clickSound();
-                s_.screenMode = 2;
+                s_.screenMode = ScreenMode::HoleCard;
             }
             break;
         case vk::VK_UP:
@@ -220,9 +225,9 @@ void TMain::DXDrawMouseMove(int x, int y) {
 void TMain::DXDrawMouseDown(platform::MouseButton button, int, int) {
     if (closed_ || !display_.ready()) return;
     puttMouseDown(s_, button, display_.width(), display_.height(), *fx_);
-    if (button != platform::MouseButton::Left || s_.puttPhase != 0) return;
-    for (int k = 1; k <= 5; ++k)
-        if (kButtons[k - 1].holds(s_.mouseX, s_.mouseY)) panelButtonDown(s_, k) = 1;
+    if (button != platform::MouseButton::Left || s_.puttPhase != PuttPhase::Idle) return;
+    for (int k = 1; k <= kPanelButtons; ++k)
+        if (buttonBox(k).holds(s_.mouseX, s_.mouseY)) s_.buttonDown[k] = 1;
 }
 
 void TMain::DXDrawMouseUp(platform::MouseButton button, int, int) {
@@ -237,20 +242,21 @@ void TMain::DXDrawClick() {
         leave();
         return;
     }
-    if (s_.screenMode == 4) return;
-    if (s_.screenMode == 1 || s_.screenMode == 2 || s_.screenMode == 3) {
+    if (s_.screenMode == ScreenMode::BetweenHoles) return;
+    if (s_.screenMode == ScreenMode::Help || s_.screenMode == ScreenMode::HoleCard ||
+        s_.screenMode == ScreenMode::ScoreCard) {
         clickSound();
-        s_.screenMode = 0;
+        s_.screenMode = ScreenMode::Play;
         parkCursorHere();
-        s_.puttPhase = 0;
+        s_.puttPhase = PuttPhase::Idle;
         return;
     }
-    if (s_.puttPhase != 0 || s_.anyMoving) return;
+    if (s_.puttPhase != PuttPhase::Idle || s_.anyMoving) return;
     const int x = s_.mouseX, y = s_.mouseY;
-    if (kButtons[0].holds(x, y)) {
+    if (buttonBox(kMessageButton).holds(x, y)) {
         s_.messagePos = 0;
         clickSound();
-        s_.buttonDown1 = 0;
+        s_.buttonDown[kMessageButton] = 0;
         return;
     }
     if (kMethodSign.holds(x, y)) {
@@ -258,22 +264,22 @@ void TMain::DXDrawClick() {
         switchPuttMethod();
         return;
     }
-    if (kButtons[1].holds(x, y)) {
+    if (buttonBox(kMethodButton).holds(x, y)) {
         clickSound();
         switchPuttMethod();
-        s_.buttonDown2 = 0;
+        s_.buttonDown[kMethodButton] = 0;
         return;
     }
-    if (kButtons[2].holds(x, y)) toggleSound();
-    if (kButtons[3].holds(x, y)) {
+    if (buttonBox(kSoundButton).holds(x, y)) toggleSound();
+    if (buttonBox(kHelpButton).holds(x, y)) {
         clickSound();
-        s_.buttonDown4 = 0;
-        s_.screenMode = 1;
+        s_.buttonDown[kHelpButton] = 0;
+        s_.screenMode = ScreenMode::Help;
     }
-    if (kButtons[4].holds(x, y)) {
+    if (buttonBox(kCentreButton).holds(x, y)) {
         s_.recentre = 1;
         clickSound();
-        s_.buttonDown5 = 0;
+        s_.buttonDown[kCentreButton] = 0;
         return;
     }
     if (kCloseBox.holds(x, y)) {
@@ -283,12 +289,12 @@ void TMain::DXDrawClick() {
     if (s_.panelSmall) return;
     if (kScoreBox.holds(x, y)) {
         clickSound();
-        if (!s_.anyMoving) s_.screenMode = 3;
+        if (!s_.anyMoving) s_.screenMode = ScreenMode::ScoreCard;
     }
 }
 
 void TMain::DXDrawDblClick() {
-    if (closed_ || s_.screenMode == 4) return;
+    if (closed_ || s_.screenMode == ScreenMode::BetweenHoles) return;
     if (kTitleStrip.holds(s_.mouseX, s_.mouseY)) {
         clickSound();
         s_.panelSmall = s_.panelSmall ? 0 : 1;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "game/picture_numbers.h"
+
 namespace orbigolf {
 namespace {
 
@@ -67,19 +69,19 @@ void drawBigFontText(platform::Display& d, const platform::Picture* font, std::s
 }
 
 void DrawSmallText(platform::Display& d, const GamePictures& p, std::string_view text, int x, int y) {
-    drawSetText(d, pictureOf(p.gui, 7), text, x, y);
+    drawSetText(d, pictureOf(p.gui, gui::kSmallFont), text, x, y);
 }
 
 void DrawCardText(platform::Display& d, const GamePictures& p, std::string_view text, int x, int y) {
-    drawSetText(d, pictureOf(p.menu, 5), text, x, y);
+    drawSetText(d, pictureOf(p.menu, menu::kCardFont), text, x, y);
 }
 
 void DrawNumberText(platform::Display& d, const GamePictures& p, std::string_view text, int x, int y) {
-    drawNumberFontText(d, pictureOf(p.gui, 8), text, x, y);
+    drawNumberFontText(d, pictureOf(p.gui, gui::kNumberFont), text, x, y);
 }
 
 void DrawBigText(platform::Display& d, const GamePictures& p, std::string_view text, int x, int y, int alpha) {
-    drawBigFontText(d, pictureOf(p.menu, 0), text, x, y, alpha);
+    drawBigFontText(d, pictureOf(p.menu, menu::kBigFont), text, x, y, alpha);
 }
 
 std::string upperCase(std::string_view text) {

@@ -3,6 +3,7 @@
 
 #include "game/hole_file.h"
 #include "game/hole_setup.h"
+#include "game/picture_numbers.h"
 #include "game/sound_ids.h"
 #include "game/tmain.h"
 
@@ -11,7 +12,7 @@ namespace orbigolf {
 void TMain::HoleInit() {
     timer_.setEnabled(false);
     display_.fill(0);
-    if (const platform::Picture* loading = pictureOf(&menu_, 1))
+    if (const platform::Picture* loading = pictureOf(&menu_, menu::kLoading))
         display_.drawFrame(*loading, 0, (display_.width() - loading->frameWidth()) / 2,
                            (display_.height() - loading->frameHeight()) / 2);
     display_.flip();
@@ -47,7 +48,7 @@ void TMain::HoleInit() {
         loop.setLooped(true);
         if (s_.soundOn && s_.bgSoundOn) loop.play();
     }
-    s_.screenMode = 2;
+    s_.screenMode = ScreenMode::HoleCard;
     timer_.setEnabled(true);
 }
 

@@ -115,7 +115,7 @@ void resetForNewHole(GameState& s) {
         q.shadow = 0;
         q.dot = 0;
     }
-    s.puttPhase = 0;
+    s.puttPhase = PuttPhase::Idle;
     s.scrollX = 0;
     s.scrollY = 0;
     s.recentre = 1;
@@ -148,7 +148,7 @@ void setUpHoleState(GameState& s, const Rules& rules) {
     resetForNewHole(s);
     ChooseStartPlayer(s, rules);
     placeFixedSprites(s);
-    s.screenMode = 2;
+    s.screenMode = ScreenMode::HoleCard;
 }
 
 }  // namespace orbigolf

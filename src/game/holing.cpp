@@ -99,10 +99,10 @@ void endOfHole(GameState& s, Effects& fx) {
     s.holeNum += 1;
     if (s.holeNum > 3) {
         s.gameOver = 1;
-        s.screenMode = 3;
+        s.screenMode = ScreenMode::ScoreCard;
         playGameSound(s, fx, sound::kGoodHoling);
     } else {
-        s.screenMode = 4;
+        s.screenMode = ScreenMode::BetweenHoles;
     }
 }
 

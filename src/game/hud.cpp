@@ -5,10 +5,14 @@
 #include "game/fonts.h"
 #include "game/geometry.h"
 #include "game/holing.h"
+#include "game/panel_layout.h"
+#include "game/picture_numbers.h"
 #include "game/score_card.h"
 
 namespace orbigolf {
 namespace {
+
+using namespace layout;
 
 struct HotArea {
     int left, top, right, bottom;
@@ -17,10 +21,13 @@ struct HotArea {
 
 // Tested in this order; the last one holding the mouse gives the hint.
 constexpr HotArea kAreas[] = {
-    {16, 76, 42, 102, "REPEAT LAST MESSAGE"},  {38, 76, 64, 102, "TOGGLE PUSH/PULL PUTT"},
-    {60, 76, 86, 102, "SOUND ON/OFF (F3)"},    {82, 76, 108, 102, "PUTTING HELP (F1)"},
-    {104, 76, 130, 102, "CENTERBALL (HOME)"},  {21, 28, 103, 65, "SHOW SCORE DETAILS "},
-    {267, 7, 274, 13, "EXIT GAME (ESC) "},
+    {16, 76, 42, 102, "REPEAT LAST MESSAGE"},
+    {38, 76, 64, 102, "TOGGLE PUSH/PULL PUTT"},
+    {60, 76, 86, 102, "SOUND ON/OFF (F3)"},
+    {82, 76, 108, 102, "PUTTING HELP (F1)"},
+    {104, 76, 130, 102, "CENTERBALL (HOME)"},
+    {kScoreLeft, kScoreTop, kScoreRight, kScoreBottom, "SHOW SCORE DETAILS "},
+    {kCloseLeft, kCloseTop, kCloseRight, kCloseBottom, "EXIT GAME (ESC) "},
 };
 
 bool inside(const HotArea& a, int x, int y) { return a.left <= x && x <= a.right && a.top <= y && y <= a.bottom; }
@@ -38,52 +45,60 @@ void drawBallLabel(platform::Display& d, const GameState& s, const GamePictures&
     const playerrec& b = s.playerRecs[player];
     const int64_t x = roundWide(b.x) - s.scrollX;
     const int64_t y = roundWide(b.y) - s.scrollY - roundWide(b.z);
-    if (const platform::Picture* box = pictureOf(p.gui, 18)) d.drawFrame(*box, 0, screenCoord(x - 52), screenCoord(y - 40));
-    DrawSmallText(d, p, playerLabel(s, player, 9), screenCoord(x - 3 * labelLength(s, player, centredOn)),
-                  screenCoord(y - 35));
+    if (const platform::Picture* box = pictureOf(p.gui, gui::kNameBox))
+        d.drawFrame(*box, 0, screenCoord(x - kNameBoxTipX), screenCoord(y - kNameBoxAbove));
+    DrawSmallText(d, p, playerLabel(s, player, 9),
+                  screenCoord(x - 3 * labelLength(s, player, centredOn)),
+                  screenCoord(y - kNameLabelAbove));
 }
 
 void drawPanel(platform::Display& d, const GameState& s, const GamePictures& p, const HudFrame& frame) {
     const bool havePlayer = validPlayer(s, s.curPlayer);
     const int32_t strokes = havePlayer ? s.playerRecs[s.curPlayer].strokes : 0;
     if (!s.panelSmall) {
-        if (const platform::Picture* panel = pictureOf(p.gui, 1)) d.drawFrame(*panel, 0, 4, 4);
+        if (const platform::Picture* panel = pictureOf(p.gui, gui::kPanel))
+            d.drawFrame(*panel, 0, kPanelX, kPanelY);
         if (havePlayer && !s.playerRecs[s.curPlayer].pullPutt)
-            if (const platform::Picture* sign = pictureOf(p.gui, 4)) d.drawFrame(*sign, 0, 193, 49);
-        if (const platform::Picture* pressed = pictureOf(p.gui, 3))
-            for (int k = 1; k <= 5; ++k)
-                if (panelButtonDown(s, k)) d.drawFrame(*pressed, k - 1, 17 + 22 * (k - 1), 76);
+            if (const platform::Picture* sign = pictureOf(p.gui, gui::kPushPuttSign))
+                d.drawFrame(*sign, 0, kSignX, kSignY);
+        if (const platform::Picture* pressed = pictureOf(p.gui, gui::kPressedButtons))
+            for (int k = 1; k <= kPanelButtons; ++k)
+                if (s.buttonDown[k])
+                    d.drawFrame(*pressed, k - 1, kButtonX + kButtonSize * (k - 1), kButtonY);
         if (frame.lineIdle) {
-            if (frame.helpText.empty() && havePlayer) DrawSmallText(d, p, playerLabel(s, s.curPlayer, 17), 116, 31);
-            DrawSmallText(d, p, frame.helpText, 116, 31);
+            if (frame.helpText.empty() && havePlayer)
+                DrawSmallText(d, p, playerLabel(s, s.curPlayer, 17), kMessageX, kMessageY);
+            DrawSmallText(d, p, frame.helpText, kMessageX, kMessageY);
         }
-        DrawSmallText(d, p, std::to_string(s.holePar), 161, 48);
-        DrawSmallText(d, p, std::to_string(strokes), strokes >= 10 ? 113 : 118, 48);
-        constexpr int kScoreX[4] = {19, 64, 19, 64};
-        constexpr int kScoreY[4] = {27, 27, 48, 48};
+        DrawSmallText(d, p, std::to_string(s.holePar), kParX, kParY);
+        DrawSmallText(d, p, std::to_string(strokes), strokes >= 10 ? kStrokesWideX : kStrokesX,
+                      kParY);
         for (int h = 1; h <= std::min(s.numPlayers, kMaxPlayers); ++h)
-            DrawNumberText(d, p, scoreText(s.playerRecs[h].scoreToPar), kScoreX[h - 1], kScoreY[h - 1]);
+            DrawNumberText(d, p, scoreText(s.playerRecs[h].scoreToPar), kScoreTextX[h - 1],
+                           kScoreTextY[h - 1]);
     } else {
-        if (const platform::Picture* panel = pictureOf(p.gui, 2)) d.drawFrame(*panel, 0, 4, 4);
-        DrawSmallText(d, p, std::to_string(s.holePar), 221, 9);
-        DrawSmallText(d, p, std::to_string(strokes), strokes >= 10 ? 201 : 206, 9);
+        if (const platform::Picture* panel = pictureOf(p.gui, gui::kPanelMinimised))
+            d.drawFrame(*panel, 0, kPanelX, kPanelY);
+        DrawSmallText(d, p, std::to_string(s.holePar), kMinParX, kMinParY);
+        DrawSmallText(d, p, std::to_string(strokes),
+                      strokes >= 10 ? kMinStrokesWideX : kMinStrokesX, kMinParY);
         if (frame.lineIdle && havePlayer)
-            DrawSmallText(d, p, playerLabel(s, s.curPlayer, 13), 80, 9);
+            DrawSmallText(d, p, playerLabel(s, s.curPlayer, 13), kMinMessageX, kMinMessageY);
     }
 }
 
 void drawPage(platform::Display& d, const GameState& s, const GamePictures& p, const Rules& rules) {
     const int w = d.width(), h = d.height();
-    if (s.screenMode == 3) {
+    if (s.screenMode == ScreenMode::ScoreCard) {
         drawScoreCard(d, s, p, rules.scoring);
-    } else if (s.screenMode == 1) {
+    } else if (s.screenMode == ScreenMode::Help) {
         d.fill(0);
         const bool pull = validPlayer(s, s.curPlayer) && s.playerRecs[s.curPlayer].pullPutt;
-        const platform::Picture* page = pictureOf(p.menu, pull ? 2 : 3);
-        const platform::Picture* sizeOf = pictureOf(p.menu, 3);
+        const platform::Picture* page = pictureOf(p.menu, pull ? menu::kHelpPull : menu::kHelpPush);
+        const platform::Picture* sizeOf = pictureOf(p.menu, menu::kHelpPush);
         if (page != nullptr && sizeOf != nullptr)
             d.drawFrame(*page, 0, (w - sizeOf->frameWidth()) / 2, (h - sizeOf->frameHeight()) / 2);
-    } else if (s.screenMode == 2) {
+    } else if (s.screenMode == ScreenMode::HoleCard) {
         d.fill(0);
         if (const platform::Picture* card = pictureOf(p.course, 12))
             d.drawFrame(*card, 0, (w - card->frameWidth()) / 2, (h - card->frameHeight()) / 2);
@@ -122,15 +137,17 @@ std::string_view panelHint(int x, int y) {
     return hint;
 }
 
-bool insideButton(int k, int x, int y) { return k >= 1 && k <= 5 && inside(kAreas[k - 1], x, y); }
+bool insideButton(int k, int x, int y) {
+    return k >= 1 && k <= kPanelButtons && inside(kAreas[k - 1], x, y);
+}
 
 HudFrame hudStep(GameState& s, const Rules& rules, int screenW, int screenH) {
     HudFrame frame;
     if (validPlayer(s, s.curPlayer)) UpdateScoreToPar(s);
     frame.lineIdle = s.messagePos == -1;
     if (!s.panelSmall) {
-        for (int k = 1; k <= 5; ++k)
-            if (panelButtonDown(s, k) && !insideButton(k, s.mouseX, s.mouseY)) panelButtonDown(s, k) = 0;
+        for (int k = 1; k <= kPanelButtons; ++k)
+            if (s.buttonDown[k] && !insideButton(k, s.mouseX, s.mouseY)) s.buttonDown[k] = 0;
         if (s.messagePos == -1) s.helpText = std::string(panelHint(s.mouseX, s.mouseY));
         frame.helpText = s.helpText;
     }
@@ -163,7 +180,7 @@ HudFrame hudStep(GameState& s, const Rules& rules, int screenW, int screenH) {
         s.bigMessageFade = static_cast<int32_t>(std::max<int64_t>(next, 0));
         if (s.bigMessageFade == 0) s.bigMessage.clear();
     }
-    if (s.screenMode == 3) updateScoreCardSummary(s, rules.scoring);
+    if (s.screenMode == ScreenMode::ScoreCard) updateScoreCardSummary(s, rules.scoring);
     return frame;
 }
 
@@ -175,7 +192,8 @@ void drawHud(platform::Display& d, const GameState& s, const GamePictures& p, co
             if (s.playerRecs[order.players[static_cast<size_t>(i)]].inPlay)
                 drawBallLabel(d, s, p, order.players[static_cast<size_t>(i)], 11);
     }
-    if (!s.anyMoving && s.puttPhase == 0 && validPlayer(s, s.curPlayer)) drawBallLabel(d, s, p, s.curPlayer, 9);
+    if (!s.anyMoving && s.puttPhase == PuttPhase::Idle && validPlayer(s, s.curPlayer))
+        drawBallLabel(d, s, p, s.curPlayer, 9);
     drawPanel(d, s, p, frame);
     if (frame.messageShown)
         DrawSmallText(d, p, frame.messageWindow, s.panelSmall ? 80 : 116, s.panelSmall ? 9 : 31);
@@ -187,8 +205,9 @@ void drawHud(platform::Display& d, const GameState& s, const GamePictures& p, co
 }
 
 void drawPointer(platform::Display& d, const GameState& s, const GamePictures& p) {
-    if (s.anyMoving || s.puttPhase != 0) return;
-    if (const platform::Picture* pointer = pictureOf(p.gui, 0)) d.drawFrame(*pointer, 0, s.mouseX, s.mouseY);
+    if (s.anyMoving || s.puttPhase != PuttPhase::Idle) return;
+    if (const platform::Picture* pointer = pictureOf(p.gui, gui::kPointer))
+        d.drawFrame(*pointer, 0, s.mouseX, s.mouseY);
 }
 
 }  // namespace orbigolf

@@ -17,18 +17,6 @@
 
 namespace orbigolf {
 
-// The pressed flag of panel button k (1..5), for reading or setting.
-template <typename State>
-auto& panelButtonDown(State& s, int k) {
-    switch (k) {
-        case 1: return s.buttonDown1;
-        case 2: return s.buttonDown2;
-        case 3: return s.buttonDown3;
-        case 4: return s.buttonDown4;
-        default: return s.buttonDown5;
-    }
-}
-
 // The message line restarts with a new text; the big message with full strength.
 void PostMessage(GameState& s, std::string_view text);
 void ShowBigMessage(GameState& s, std::string_view text);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/geometry.h"
+#include "game/picture_numbers.h"
 #include "game/sound_ids.h"
 #include "game/stroke.h"
 
@@ -63,7 +64,7 @@ double markerDistance(const playerrec& b) {
 
 void pullTick(GameState& s, Effects& fx, PuttDrawing& g) {
     playerrec& b = s.playerRecs[s.curPlayer];
-    if (s.puttPhase == 1) {
+    if (s.puttPhase == PuttPhase::Aiming) {
         stepAimFrame(s);
         b.heading = turnOf(s.mouseX, s.mouseY, s.dropX, s.dropY) + 128;
         b.speed = std::min(plainDist(s.dropX, s.dropY, s.mouseX, s.mouseY) / 2.0, 90.0);
@@ -72,7 +73,7 @@ void pullTick(GameState& s, Effects& fx, PuttDrawing& g) {
         noteMarker(g, s, b, t);
         noteClub(g, s, b, b.speed, pose);
         noteGauge(g, s, b, t);
-    } else if (s.puttPhase == 2) {
+    } else if (s.puttPhase == PuttPhase::Swinging) {
         s.swingLeft -= s.swingStep;
         s.swingStep += 2;
         noteClub(g, s, b, s.swingLeft, poseOf(b.heading));
@@ -87,29 +88,29 @@ double clampPower(double v) { return std::clamp(v, 5.0, 90.0); }
 
 void pushTick(GameState& s, Effects& fx, PuttDrawing& g) {
     playerrec& b = s.playerRecs[s.curPlayer];
-    const int32_t phase = s.puttPhase;
-    if (phase == 1) {
+    const PuttPhase phase = s.puttPhase;
+    if (phase == PuttPhase::Aiming) {
         stepAimFrame(s);
         b.heading = wrapInt(int64_t{s.dropX} - s.mouseX + 128);
         const int32_t pose = floorMod((s.mouseX - s.dropX) >> 3, 32);
         noteMarker(g, s, b, 75);
         noteClub(g, s, b, 12, pose);
-    } else if (phase == 3) {
+    } else if (phase == PuttPhase::BackswingSet) {
         stepAimFrame(s);
         s.pushPower = clampPower((s.mouseY - s.dropY) / 2.0);
         b.speed = s.pushPower;
         noteMarker(g, s, b, 75);
         noteClub(g, s, b, b.speed, poseOf(b.heading));
         noteGauge(g, s, b, 75);
-    } else if (phase == 2) {
+    } else if (phase == PuttPhase::Swinging) {
         s.pushPower = 0;
         stepAimFrame(s);
         b.speed = clampPower((s.mouseY - s.dropY) / 2.0);
         noteMarker(g, s, b, 75);
         noteClub(g, s, b, b.speed, poseOf(b.heading));
         noteGauge(g, s, b, 75);
-        if (b.speed > 15) s.puttPhase = 3;
-    } else if (phase == 4) {
+        if (b.speed > 15) s.puttPhase = PuttPhase::BackswingSet;
+    } else if (phase == PuttPhase::ForwardSwing) {
         stepAimFrame(s);
         b.speed = std::min((s.mouseY - s.dropY) / 2.0, 90.0);
         s.pushPower = std::min(s.pushPower, 90.0);
@@ -152,55 +153,55 @@ void puttMouseMove(GameState& s, int x, int y) {
 
 void puttMouseDown(GameState& s, MouseButton button, int screenW, int screenH, Effects& fx) {
     if (button == MouseButton::Right) {
-        s.puttPhase = 0;
+        s.puttPhase = PuttPhase::Idle;
         s.exitAsked = 0;
         return;
     }
     if (button != MouseButton::Left || !validPlayer(s)) return;
-    if (!s.playerRecs[s.curPlayer].pullPutt || s.screenMode == 4) return;
+    if (!s.playerRecs[s.curPlayer].pullPutt || s.screenMode == ScreenMode::BetweenHoles) return;
     if (mouseNearBall(s) && !s.anyMoving) {
         click(s, fx);
-        s.puttPhase = 1;
+        s.puttPhase = PuttPhase::Aiming;
         parkCursor(s, screenW, screenH, fx);
     }
 }
 
 void puttMouseUp(GameState& s, MouseButton button, int screenW, int screenH, Effects& fx) {
     if (button == MouseButton::Right) {
-        s.puttPhase = 0;
+        s.puttPhase = PuttPhase::Idle;
         s.exitAsked = 0;
         return;
     }
     if (button != MouseButton::Left || !validPlayer(s)) return;
     playerrec& b = s.playerRecs[s.curPlayer];
     if (b.pullPutt) {
-        if (s.puttPhase != 1) return;
+        if (s.puttPhase != PuttPhase::Aiming) return;
         s.swingLeft = roundInt(b.speed);
         const int32_t d = plainDist(s.dropX, s.dropY, s.mouseX, s.mouseY);
         if (d < 4) {
-            s.puttPhase = 0;
+            s.puttPhase = PuttPhase::Idle;
         } else {
             b.speed = d / 2.0 / 20.0;
-            s.puttPhase = 2;
+            s.puttPhase = PuttPhase::Swinging;
         }
         return;
     }
     switch (s.puttPhase) {
-        case 0:
+        case PuttPhase::Idle:
             if (mouseNearBall(s) && !s.anyMoving) {
                 click(s, fx);
-                s.puttPhase = 1;
+                s.puttPhase = PuttPhase::Aiming;
                 parkCursor(s, screenW, screenH, fx);
             }
             break;
-        case 1:
+        case PuttPhase::Aiming:
             click(s, fx);
-            s.puttPhase = 2;
+            s.puttPhase = PuttPhase::Swinging;
             parkCursor(s, screenW, screenH, fx);
             break;
-        case 3:
+        case PuttPhase::BackswingSet:
             click(s, fx);
-            s.puttPhase = 4;
+            s.puttPhase = PuttPhase::ForwardSwing;
             break;
         default: break;
     }
@@ -208,7 +209,7 @@ void puttMouseUp(GameState& s, MouseButton button, int screenW, int screenH, Eff
 
 void puttingStep(GameState& s, Effects& fx, PuttDrawing& g) {
     g = PuttDrawing{};
-    if (!validPlayer(s) || s.puttPhase == 0) return;
+    if (!validPlayer(s) || s.puttPhase == PuttPhase::Idle) return;
     if (s.playerRecs[s.curPlayer].pullPutt) {
         pullTick(s, fx, g);
     } else {
@@ -218,21 +219,23 @@ void puttingStep(GameState& s, Effects& fx, PuttDrawing& g) {
 
 void drawPutting(platform::Display& d, const GamePictures& p, const PuttDrawing& g) {
     if (g.marker) {
-        const platform::Picture* marker = pictureOf(p.gui, 6);
+        const platform::Picture* marker = pictureOf(p.gui, gui::kAimMarker);
         if (marker != nullptr && g.markerFrame < marker->frameCount())
             d.drawFrameBlended(*marker, g.markerFrame,
                                platform::Rect{g.markerX, g.markerY, marker->frameWidth(), marker->frameHeight()},
                                platform::BlendMode::Add, 192);
     }
     if (g.club) {
-        if (const platform::Picture* shadow = pictureOf(p.gui, 9); shadow && g.clubPose < shadow->frameCount())
+        if (const platform::Picture* shadow = pictureOf(p.gui, gui::kClubShadow);
+            shadow && g.clubPose < shadow->frameCount())
             d.drawFrameBlended(*shadow, g.clubPose, platform::Rect{g.clubX, g.clubY, 96, 142},
                                platform::BlendMode::Subtract, 255);
-        if (const platform::Picture* club = pictureOf(p.gui, 10); club && g.clubPose < club->frameCount())
+        if (const platform::Picture* club = pictureOf(p.gui, gui::kClub);
+            club && g.clubPose < club->frameCount())
             d.drawFrame(*club, g.clubPose, g.clubX, g.clubY);
     }
     if (g.gauge) {
-        const platform::Picture* gauge = pictureOf(p.gui, 5);
+        const platform::Picture* gauge = pictureOf(p.gui, gui::kGauge);
         if (gauge != nullptr && g.gaugePattern >= 0 && g.gaugePattern < gauge->frameCount())
             d.drawFrame(*gauge, g.gaugePattern, g.gaugeX, g.gaugeY);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/fonts.h"
+#include "game/picture_numbers.h"
 
 namespace orbigolf {
 
@@ -61,7 +62,7 @@ void updateScoreCardSummary(GameState& s, ScoringRule scoring) { s.message = sco
 
 void drawScoreCard(platform::Display& d, const GameState& s, const GamePictures& p, ScoringRule scoring) {
     d.fill(0);
-    const platform::Picture* card = pictureOf(p.menu, 4);
+    const platform::Picture* card = pictureOf(p.menu, menu::kScoreCard);
     const int cardW = card != nullptr ? card->frameWidth() : 0;
     const int cardH = card != nullptr ? card->frameHeight() : 0;
     const int cardX = (d.width() - cardW) / 2;

@@ -94,6 +94,33 @@ struct starrec {
     int32_t frame = 0;
 };
 
+// What the game screen shows; the number is the one the replay summary and trace write.
+enum class ScreenMode : uint8_t {
+    Play = 0,          // course, balls and panel
+    Help = 1,          // the putting help page
+    HoleCard = 2,      // the overview of the hole, shown after every set-up
+    ScoreCard = 3,     // the score card, also at the end of the game
+    BetweenHoles = 4,  // the hole's result fades; keys and clicks are ignored
+};
+
+// Where the current player's putt stands. A pull putt uses Idle, Aiming and Swinging;
+// a push putt goes through all five, and its Swinging is the club being taken back.
+enum class PuttPhase : int32_t {
+    Idle = 0,
+    Aiming = 1,        // the mouse sets the aim
+    Swinging = 2,      // pull putt: the club travels to the ball; push putt: club going back
+    BackswingSet = 3,  // push putt: the backswing is held until the click
+    ForwardSwing = 4,  // push putt: the club comes forward until it passes the ball
+};
+
+// The panel's buttons, numbered 1..5 from the left.
+constexpr int kPanelButtons = 5;
+constexpr int kMessageButton = 1;  // shows the message line again
+constexpr int kMethodButton = 2;   // switches the putting method
+constexpr int kSoundButton = 3;
+constexpr int kHelpButton = 4;
+constexpr int kCentreButton = 5;  // brings the view back to the ball
+
 constexpr int kMaxPlayers = 4;
 constexpr int kMaxAreas = 99;
 constexpr int kMaxSprites = 50;
@@ -110,7 +137,7 @@ struct GameState {
     OneBased<starrec, kMaxStars> stars{};
 
     // Game flow.
-    uint8_t screenMode = 0;  // 0 play, 1 help, 2 hole card, 3 score card, 4 between holes
+    ScreenMode screenMode = ScreenMode::Play;
     Boolean gameOver = 0;
     Boolean exitAsked = 0;
     Boolean showScores = 0;
@@ -131,7 +158,7 @@ struct GameState {
     Boolean anyMoving = 0;
 
     // Putting.
-    int32_t puttPhase = 0;
+    PuttPhase puttPhase = PuttPhase::Idle;
     int32_t swingLeft = 0;
     int32_t swingStep = 0;
     double pushPower = 0;
@@ -154,7 +181,7 @@ struct GameState {
     std::string bigMessage;
     int32_t bigMessageFade = 0;
     std::string helpText;
-    Boolean buttonDown1 = 0, buttonDown2 = 0, buttonDown3 = 0, buttonDown4 = 0, buttonDown5 = 0;
+    OneBased<Boolean, kPanelButtons> buttonDown{};  // pressed panel buttons, by button number
 
     // Sound, timing and effects.
     Boolean soundOn = 0;

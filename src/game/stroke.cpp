@@ -10,7 +10,7 @@ void commonStrokeSteps(GameState& s, bool pullPutt, Effects& fx) {
     s.anyMoving = 1;
     b.lastWall = -1;
     s.swingStep = 1;
-    s.puttPhase = 0;
+    s.puttPhase = PuttPhase::Idle;
     if (pullPutt || b.speed > 0.005) {
         b.totalStrokes += 1;
         b.strokes += 1;

@@ -86,9 +86,9 @@ void ChooseStartPlayer(GameState& s, const Rules& rules) {
 }
 
 bool BetweenHolesStep(GameState& s) {
-    if (s.screenMode != 4 || s.bigMessageFade != 0) return false;
+    if (s.screenMode != ScreenMode::BetweenHoles || s.bigMessageFade != 0) return false;
     s.bigMessage.clear();
-    s.screenMode = 0;
+    s.screenMode = ScreenMode::Play;
     s.holeName = s.nextHole;
     return true;
 }

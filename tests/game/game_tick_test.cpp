@@ -65,13 +65,13 @@ TEST(GameTick, NotesTheClubAsSwungInTheTickThatStrikes) {
     b.pullPutt = 1;
     b.heading = 64;
     b.speed = 2;
-    s.puttPhase = 2;
+    s.puttPhase = PuttPhase::Swinging;
     s.swingLeft = 1;
     s.swingStep = 1;
     FrameRecord record;
     TickInput in;
     ASSERT_TRUE(gameTick(s, Rules{}, in, fx, record));
-    EXPECT_EQ(s.puttPhase, 0);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Idle);
     EXPECT_TRUE(b.moving);
     EXPECT_TRUE(record.putt.club);
     EXPECT_FALSE(record.putt.marker);
@@ -81,10 +81,10 @@ TEST(GameTick, NotesTheClubAsSwungInTheTickThatStrikes) {
 TEST(GameTick, SetsUpTheNextHoleOnceTheResultHasFadedAndStopsWhenTheGameCannotGoOn) {
     GameState s = testing::makeState();
     RecordingEffects fx;
-    s.screenMode = 4;
+    s.screenMode = ScreenMode::BetweenHoles;
     s.bigMessageFade = 0;
     s.nextHole = "course1hole2";
-    s.puttPhase = 1;  // putting would run after the set-up
+    s.puttPhase = PuttPhase::Aiming;  // putting would run after the set-up
     s.mouseX = 10;
     CountingHoleSetUp stop(false);
     TickInput in;
@@ -98,7 +98,7 @@ TEST(GameTick, SetsUpTheNextHoleOnceTheResultHasFadedAndStopsWhenTheGameCannotGo
 
     CountingHoleSetUp goOn(true);
     in.holeSetUp = &goOn;
-    s.screenMode = 0;
+    s.screenMode = ScreenMode::Play;
     EXPECT_TRUE(gameTick(s, Rules{}, in, fx, record));
     EXPECT_EQ(goOn.calls, 0);  // only between holes
     EXPECT_FALSE(record.holeSetUp);

@@ -127,13 +127,13 @@ TEST(Panel, HintOfTheLastAreaAndOnlyWhileTheLineIsIdle) {
 TEST(Panel, SlidingOffAHeldButtonReleasesIt) {
     GameState s = hudState();
     Rules rules;
-    s.buttonDown3 = 1;
-    s.buttonDown5 = 1;
+    s.buttonDown[kSoundButton] = 1;
+    s.buttonDown[kCentreButton] = 1;
     s.mouseX = 70;
     s.mouseY = 90;
     hudStep(s, rules, 640, 480);
-    EXPECT_TRUE(s.buttonDown3);
-    EXPECT_FALSE(s.buttonDown5);
+    EXPECT_TRUE(s.buttonDown[kSoundButton]);
+    EXPECT_FALSE(s.buttonDown[kCentreButton]);
 }
 
 TEST(Panel, LabelsAndScoreTexts) {
@@ -202,7 +202,7 @@ TEST_F(HudDrawTest, StrokesOfTenOrMoreMoveFivePixelsLeft) {
 TEST_F(HudDrawTest, PagesCoverEverything) {
     GameState s = hudState();
     Rules rules;
-    s.screenMode = 1;
+    s.screenMode = ScreenMode::Help;
     testing::setItem(menu, 2, testing::solidItem(10, 10, media::makeRgb(255, 0, 0)));
     testing::setItem(menu, 3, testing::solidItem(20, 20, media::makeRgb(0, 0, 255)));
     s.playerRecs[1].pullPutt = 1;

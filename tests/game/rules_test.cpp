@@ -60,7 +60,7 @@ TEST_F(Holing, BallSinksHolesOutAndPassesTheTurnOnce) {
     EXPECT_EQ(fx.count(24), 1);
     EXPECT_EQ(s.curPlayer, 2);
     EXPECT_TRUE(s.playerRecs[2].inPlay);
-    EXPECT_EQ(s.screenMode, 0);  // player 2 has still to hole out
+    EXPECT_EQ(s.screenMode, ScreenMode::Play);  // player 2 has still to hole out
 }
 
 TEST_F(Holing, HoleInOneOnParOneEvenAfterABonusStroke) {
@@ -97,7 +97,7 @@ TEST(HoleEnd, TiesAllWinAndTheThirdHoleEndsTheGame) {
         EXPECT_EQ(two.holeStrokes[hole], 3);
         EXPECT_EQ(s.holeNum, hole + 1);
         EXPECT_EQ(s.gameOver != 0, hole == 3);
-        EXPECT_EQ(s.screenMode, hole == 3 ? 3 : 4);
+        EXPECT_EQ(s.screenMode, hole == 3 ? ScreenMode::ScoreCard : ScreenMode::BetweenHoles);
         EXPECT_EQ(fx.count(18), hole == 3 ? 2 : 1);  // the par sound, then the end of the game
     }
 }
@@ -417,7 +417,7 @@ TEST(HoleSetUp, OnlyTheStartPlayerIsInPlayAndFixedSpritesFollowTheHoleName) {
     s.sprites[33].x = 9;
     s.holeName = "course1hole3";
     setUpHoleState(s, Rules{});
-    EXPECT_EQ(s.screenMode, 2);
+    EXPECT_EQ(s.screenMode, ScreenMode::HoleCard);
     for (int p = 1; p <= 4; ++p) EXPECT_EQ(s.playerRecs[p].inPlay != 0, p == 2);
     EXPECT_TRUE(!s.playerRecs[1].piped && !s.playerRecs[1].holed);
     EXPECT_EQ(s.sprites[33].x, 0);

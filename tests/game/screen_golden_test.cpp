@@ -219,7 +219,7 @@ TEST_F(ScreenTest, MinimisedPanelWithAScrollingMessage) {
 TEST_F(ScreenTest, FullPanelWithAHintPressedButtonAndBigMessage) {
     s.mouseX = 50;
     s.mouseY = 90;
-    s.buttonDown2 = 1;
+    s.buttonDown[kMethodButton] = 1;
     s.showScores = 1;
     s.playerRecs[1].strokes = 2;
     ShowBigMessage(s, "BIRDIE");
@@ -238,7 +238,7 @@ TEST_F(ScreenTest, FilledScoreCard) {
     s.pars[3] = 4;
     s.coursePar = 10;
     s.gameOver = 1;
-    s.screenMode = 3;
+    s.screenMode = ScreenMode::ScoreCard;
     tick();
     expectGolden(display, "score_card");
     EXPECT_EQ(s.message, "WINNER - NOVA ");
@@ -255,19 +255,19 @@ TEST_F(ScreenTest, OnePlayerScoreCardWithRank) {
     s.playerRecs[1].totalStrokes = 8;
     s.playerRecs[1].scoreToPar = -1;
     s.gameOver = 1;
-    s.screenMode = 3;
+    s.screenMode = ScreenMode::ScoreCard;
     tick();
     expectGolden(display, "score_card_one_player");
 }
 
 TEST_F(ScreenTest, HelpPagesAndHoleCard) {
-    s.screenMode = 1;
+    s.screenMode = ScreenMode::Help;
     tick();
     expectGolden(display, "help_pull_putt");
     s.curPlayer = 2;  // putts by push
     tick();
     review(display, "help_push_putt");
-    s.screenMode = 2;
+    s.screenMode = ScreenMode::HoleCard;
     tick();
     review(display, "hole_card");
 }
@@ -378,7 +378,7 @@ TEST(HoleScreens, ContentHolesAtTheirStart) {
         ReadHoleFile(s, (dir / (hole + ".hole")).string());
         setUpHoleState(s, rules);
         scatterMotes(s, 640, 480, s.courseHeight);
-        s.screenMode = 0;
+        s.screenMode = ScreenMode::Play;
         s.mouseX = 400;
         s.mouseY = 300;
         platform::Display display;

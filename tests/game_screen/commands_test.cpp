@@ -22,7 +22,7 @@ protected:
 TEST(CommandsCard, TheFirstKeyOnlyDismissesTheCard) {
     GameRun run;
     run.key(vk::VK_F8);
-    EXPECT_EQ(run.s().screenMode, 0);
+    EXPECT_EQ(run.s().screenMode, ScreenMode::Play);
     EXPECT_TRUE(run.s().playerRecs[1].pullPutt);
     run.key(vk::VK_F8);
     EXPECT_FALSE(run.s().playerRecs[1].pullPutt);
@@ -54,7 +54,7 @@ TEST_F(Commands, TheRightButtonAnswersTheQuestionByStaying) {
 TEST_F(Commands, BetweenHolesTheLeaveQuestionStillTakesItsAnswer) {
     // The last ball has just holed out: its result fades.
     s.exitAsked = 1;
-    s.screenMode = 4;
+    s.screenMode = ScreenMode::BetweenHoles;
     s.bigMessage = "PAR";
     s.bigMessageFade = 255;
     const std::string next = s.nextHole;
@@ -64,10 +64,10 @@ TEST_F(Commands, BetweenHolesTheLeaveQuestionStillTakesItsAnswer) {
     run.key(vk::VK_SPACE);
     EXPECT_FALSE(s.exitAsked);
     EXPECT_FALSE(s.panelSmall);  // the key did nothing else
-    EXPECT_TRUE(run.tickUntil([&] { return s.screenMode == 2; }, 2000));
+    EXPECT_TRUE(run.tickUntil([&] { return s.screenMode == ScreenMode::HoleCard; }, 2000));
     EXPECT_EQ(s.holeName, next);
 
-    s.screenMode = 4;
+    s.screenMode = ScreenMode::BetweenHoles;
     s.exitAsked = 1;
     s.bigMessageFade = 255;
     run.send(InputEvent::keyDown(vk::VK_RETURN));
@@ -75,7 +75,7 @@ TEST_F(Commands, BetweenHolesTheLeaveQuestionStillTakesItsAnswer) {
 }
 
 TEST_F(Commands, KeysBetweenHolesAreIgnoredOtherwise) {
-    s.screenMode = 4;
+    s.screenMode = ScreenMode::BetweenHoles;
     run.key(vk::VK_SPACE);
     run.key(vk::VK_ESCAPE);
     EXPECT_FALSE(s.panelSmall);
@@ -120,13 +120,13 @@ TEST_F(Commands, SharedButtonEdges) {
     // x = 83: sound effects off, then the help page.
     run.click(83, 80);
     EXPECT_FALSE(s.soundOn);
-    EXPECT_EQ(s.screenMode, 1);
+    EXPECT_EQ(s.screenMode, ScreenMode::Help);
     run.key(vk::VK_A);
-    EXPECT_EQ(s.screenMode, 0);
+    EXPECT_EQ(s.screenMode, ScreenMode::Play);
     // x = 105: help page, then centring the view.
     s.recentre = 0;
     run.click(105, 80);
-    EXPECT_EQ(s.screenMode, 1);
+    EXPECT_EQ(s.screenMode, ScreenMode::Help);
     EXPECT_TRUE(s.recentre);
 }
 
@@ -143,22 +143,22 @@ TEST_F(Commands, TheMinimisedPanelSwitchesOnlyTheScoreBoxOff) {
     run.send(InputEvent::mouse(InputEvent::Type::DblClick, MouseButton::Left, 100, 10));
     EXPECT_TRUE(s.panelSmall);
     run.click(50, 40);
-    EXPECT_EQ(s.screenMode, 0);
+    EXPECT_EQ(s.screenMode, ScreenMode::Play);
     run.click(200, 50);  // the method sign still acts
     EXPECT_FALSE(s.playerRecs[1].pullPutt);
     run.key(vk::VK_SPACE);
     EXPECT_FALSE(s.panelSmall);
     run.click(50, 40);
-    EXPECT_EQ(s.screenMode, 3);
+    EXPECT_EQ(s.screenMode, ScreenMode::ScoreCard);
     run.click(50, 40);
-    EXPECT_EQ(s.screenMode, 0);
+    EXPECT_EQ(s.screenMode, ScreenMode::Play);
 }
 
 TEST_F(Commands, ButtonsShowPressedUntilReleased) {
     run.press(30, 80);
-    EXPECT_TRUE(s.buttonDown1);
+    EXPECT_TRUE(s.buttonDown[kMessageButton]);
     run.release(30, 80);
-    EXPECT_FALSE(s.buttonDown1);
+    EXPECT_FALSE(s.buttonDown[kMessageButton]);
 }
 
 TEST_F(Commands, ArrowsPanAndEnterShowsScoresWhileHeld) {
@@ -171,11 +171,11 @@ TEST_F(Commands, ArrowsPanAndEnterShowsScoresWhileHeld) {
     run.send(InputEvent::keyUp(vk::VK_RETURN));
     EXPECT_FALSE(s.showScores);
     run.key(vk::VK_PRIOR);
-    EXPECT_EQ(s.screenMode, 2);
+    EXPECT_EQ(s.screenMode, ScreenMode::HoleCard);
     run.key(vk::VK_END);
-    EXPECT_EQ(s.screenMode, 0);
+    EXPECT_EQ(s.screenMode, ScreenMode::Play);
     run.key(vk::VK_END);
-    EXPECT_EQ(s.screenMode, 3);
+    EXPECT_EQ(s.screenMode, ScreenMode::ScoreCard);
 }
 
 TEST(CommandsClose, ClosingTheWindowLeavesTheGame) {

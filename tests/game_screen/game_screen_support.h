@@ -97,25 +97,25 @@ public:
     void pullPutt(int32_t heading, double speed) {
         ASSERT_TRUE(tickUntil([&] { return !s().recentre; }, 600));
         press(ballScreenX(), ballScreenY());
-        ASSERT_EQ(s().puttPhase, 1) << "the press missed the ball";
+        ASSERT_EQ(s().puttPhase, PuttPhase::Aiming) << "the press missed the ball";
         followCursor();
         tick();
         const auto [dx, dy] = pullOffset(heading, speed);
         moveTo(s().dropX + dx, s().dropY + dy);
         tick();
         release(s().dropX + dx, s().dropY + dy);
-        ASSERT_EQ(s().puttPhase, 2);
-        ASSERT_TRUE(tickUntil([&] { return s().puttPhase == 0; }, 200));
+        ASSERT_EQ(s().puttPhase, PuttPhase::Swinging);
+        ASSERT_TRUE(tickUntil([&] { return s().puttPhase == PuttPhase::Idle; }, 200));
         followCursor();
         ASSERT_TRUE(tickUntil([&] { return !s().anyMoving; }, 20000));
     }
 
     // Dismisses the hole card with a click away from the ball and the panel.
     void dismissCard() {
-        ASSERT_EQ(s().screenMode, 2);
+        ASSERT_EQ(s().screenMode, ScreenMode::HoleCard);
         click(600, 400);
         followCursor();
-        ASSERT_EQ(s().screenMode, 0);
+        ASSERT_EQ(s().screenMode, ScreenMode::Play);
     }
 
     // The replay recorded so far, closed with its end line.

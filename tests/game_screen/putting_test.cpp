@@ -23,11 +23,11 @@ protected:
 
 TEST_F(Putting, APullReleasedWithinThreePixelsDoesNothing) {
     pressBall();
-    ASSERT_EQ(s.puttPhase, 1);
+    ASSERT_EQ(s.puttPhase, PuttPhase::Aiming);
     run.moveTo(s.dropX + 3, s.dropY);
     run.tick();
     run.release(s.dropX + 3, s.dropY);
-    EXPECT_EQ(s.puttPhase, 0);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Idle);
     run.tick(10);
     EXPECT_EQ(b.strokes, 0);
     EXPECT_FALSE(b.moving);
@@ -41,8 +41,8 @@ TEST_F(Putting, APullOf200PixelsShowsNinetyAndStrikesWithSpeedFour) {
     EXPECT_EQ(b.heading, 128 + 128);
     run.release(s.dropX - 200, s.dropY);
     EXPECT_EQ(s.swingLeft, 90);
-    EXPECT_EQ(s.puttPhase, 2);
-    ASSERT_TRUE(run.tickUntil([&] { return s.puttPhase == 0; }, 100));
+    EXPECT_EQ(s.puttPhase, PuttPhase::Swinging);
+    ASSERT_TRUE(run.tickUntil([&] { return s.puttPhase == PuttPhase::Idle; }, 100));
     EXPECT_EQ(b.strokes, 1);
     EXPECT_EQ(b.totalStrokes, 1);
     EXPECT_TRUE(b.moving);
@@ -63,18 +63,18 @@ TEST_F(Putting, EasyTargetingMovesTheMarkerOutWithTheStrength) {
 TEST_F(Putting, PressingWhileABallRollsDoesNothing) {
     s.anyMoving = 1;
     pressBall();
-    EXPECT_EQ(s.puttPhase, 0);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Idle);
 }
 
 // Push putt: click on the ball, aim, click, take the club back, click, swing forward.
 void pushToBackswing(GameRun& run, int down) {
     GameState& s = run.s();
     run.click(run.ballScreenX(), run.ballScreenY());
-    ASSERT_EQ(s.puttPhase, 1);
+    ASSERT_EQ(s.puttPhase, PuttPhase::Aiming);
     run.followCursor();
     run.tick();
     run.click(s.dropX, s.dropY);
-    ASSERT_EQ(s.puttPhase, 2);
+    ASSERT_EQ(s.puttPhase, PuttPhase::Swinging);
     run.followCursor();
     run.moveTo(s.dropX, s.dropY + down);
     run.tick();
@@ -84,23 +84,23 @@ TEST_F(Putting, APushBackswingBelowSixteenStaysInPhaseTwo) {
     b.pullPutt = 0;
     ASSERT_NO_FATAL_FAILURE(pushToBackswing(run, 30));
     run.tick(3);
-    EXPECT_EQ(s.puttPhase, 2);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Swinging);
     run.click(s.dropX, s.dropY + 30);
-    EXPECT_EQ(s.puttPhase, 2);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Swinging);
 }
 
 TEST_F(Putting, APushStrikesWithTheLastMoveCappedByTheBackswing) {
     b.pullPutt = 0;
     ASSERT_NO_FATAL_FAILURE(pushToBackswing(run, 88));
     run.tick();
-    EXPECT_EQ(s.puttPhase, 3);
+    EXPECT_EQ(s.puttPhase, PuttPhase::BackswingSet);
     run.tick();
     EXPECT_EQ(s.pushPower, 44);
     run.click(s.dropX, s.dropY + 88);
-    EXPECT_EQ(s.puttPhase, 4);
+    EXPECT_EQ(s.puttPhase, PuttPhase::ForwardSwing);
     run.moveTo(s.dropX, s.dropY - 60);  // a fast forward swing
     run.tick();
-    EXPECT_EQ(s.puttPhase, 0);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Idle);
     EXPECT_DOUBLE_EQ(b.speed, 2.0);  // 44 / 22, not the last move's 14.8
     EXPECT_EQ(b.strokes, 1);
 }
@@ -112,7 +112,7 @@ TEST_F(Putting, APushAfterAnAbortedPullStillStrikes) {
     run.tick();
     run.release(s.dropX - 100, s.dropY);
     run.press(s.dropX, s.dropY, MouseButton::Right);
-    EXPECT_EQ(s.puttPhase, 0);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Idle);
     EXPECT_GT(s.swingLeft, 0);
     b.pullPutt = 0;
     ASSERT_NO_FATAL_FAILURE(pushToBackswing(run, 60));
@@ -120,7 +120,7 @@ TEST_F(Putting, APushAfterAnAbortedPullStillStrikes) {
     run.click(s.dropX, s.dropY + 60);
     run.moveTo(s.dropX, s.dropY - 2);
     run.tick();
-    EXPECT_EQ(s.puttPhase, 0);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Idle);
     EXPECT_TRUE(b.moving);
     EXPECT_EQ(b.strokes, 1);
 }
@@ -136,16 +136,16 @@ TEST_F(Putting, APushWhiffCostsNothing) {
     run.moveTo(s.dropX, s.dropY - 1);
     run.moveTo(s.dropX, s.dropY - 1);
     run.tick();
-    EXPECT_EQ(s.puttPhase, 0);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Idle);
     EXPECT_EQ(b.strokes, 0);
 }
 
 TEST_F(Putting, AClickThatClosesACardCancelsTheAimItBegan) {
     run.key(vk::VK_PRIOR);
-    ASSERT_EQ(s.screenMode, 2);
+    ASSERT_EQ(s.screenMode, ScreenMode::HoleCard);
     run.click(run.ballScreenX(), run.ballScreenY());
-    EXPECT_EQ(s.screenMode, 0);
-    EXPECT_EQ(s.puttPhase, 0);
+    EXPECT_EQ(s.screenMode, ScreenMode::Play);
+    EXPECT_EQ(s.puttPhase, PuttPhase::Idle);
 }
 
 }  // namespace

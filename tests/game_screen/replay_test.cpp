@@ -106,7 +106,7 @@ TEST(ReplayRun, TicksRunInOrderWithTheirFrameRates) {
     EXPECT_EQ(substeps[8], 1);   // tick 9 at 50 fps
     EXPECT_EQ(substeps[9], 1);   // tick 10 was named at 50 fps
     EXPECT_EQ(substeps[10], 4);  // tick 11 at 15 fps
-    EXPECT_EQ(game.state().screenMode, 0);  // the key dismissed the card
+    EXPECT_EQ(game.state().screenMode, ScreenMode::Play);  // the key dismissed the card
 }
 
 // Plays replay text on a fresh headless game screen; returns the summary and the trace.

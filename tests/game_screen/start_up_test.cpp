@@ -29,7 +29,7 @@ TEST(StartUp, FormDefaultsGiveTheDemoCourseAt640x480WithSoundAndTheHoleCard) {
     EXPECT_EQ(s.holeName, "course1hole1");
     EXPECT_EQ(s.holeNum, 1);
     EXPECT_EQ(s.numPlayers, 1);
-    EXPECT_EQ(s.screenMode, 2);
+    EXPECT_EQ(s.screenMode, ScreenMode::HoleCard);
     EXPECT_EQ(s.substeps, 1);
     EXPECT_EQ(s.swingStep, 0);
     EXPECT_EQ(s.messagePos, 0);

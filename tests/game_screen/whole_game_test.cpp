@@ -26,7 +26,9 @@ const std::vector<Putt> kHole1 = {{32, 3.7}, {58, 2.65}};
 const std::vector<Putt> kHole2 = {{113, 3.8}};
 const std::vector<Putt> kHole3 = {{244, 3.9}, {200, 2.9}};
 
-bool holeOver(GameRun& run) { return run.s().screenMode == 4 || run.s().gameOver; }
+bool holeOver(GameRun& run) {
+    return run.s().screenMode == ScreenMode::BetweenHoles || run.s().gameOver;
+}
 
 void playHole(GameRun& run, const std::vector<Putt>& putts) {
     run.dismissCard();
@@ -52,18 +54,18 @@ TEST(WholeGame, OnePlayerPlaysTheDemoCourseToTheScoreCardAndTheReplayAgrees) {
     GameRun run(strokeLimitSix());
     EXPECT_EQ(run.s().holeName, "course1hole1");
     ASSERT_NO_FATAL_FAILURE(playHole(run, kHole1));
-    EXPECT_EQ(run.s().screenMode, 4);
+    EXPECT_EQ(run.s().screenMode, ScreenMode::BetweenHoles);
     // The result fades, then the next hole is set up and shows its card.
-    ASSERT_TRUE(run.tickUntil([&] { return run.s().screenMode == 2; }, 2000));
+    ASSERT_TRUE(run.tickUntil([&] { return run.s().screenMode == ScreenMode::HoleCard; }, 2000));
     EXPECT_EQ(run.s().holeName, "course1hole2");
     EXPECT_EQ(run.s().holeNum, 2);
     ASSERT_NO_FATAL_FAILURE(playHole(run, kHole2));
-    ASSERT_TRUE(run.tickUntil([&] { return run.s().screenMode == 2; }, 2000));
+    ASSERT_TRUE(run.tickUntil([&] { return run.s().screenMode == ScreenMode::HoleCard; }, 2000));
     EXPECT_EQ(run.s().holeName, "course1hole3");
     ASSERT_NO_FATAL_FAILURE(playHole(run, kHole3));
     run.tick(5);
     EXPECT_TRUE(run.s().gameOver);
-    EXPECT_EQ(run.s().screenMode, 3);
+    EXPECT_EQ(run.s().screenMode, ScreenMode::ScoreCard);
     const playerrec& b = run.s().playerRecs[1];
     // Each hole ends holed or at the stroke limit of 6.
     for (int h = 1; h <= 3; ++h) {
@@ -134,7 +136,7 @@ TEST(WholeGame, ASixthStrokeOutsideTheCupEndsTheHoleWithStrokeLimitSix) {
     run.tick(3);
     EXPECT_TRUE(run.s().playerRecs[1].holed);
     EXPECT_EQ(run.s().playerRecs[1].holeStrokes[1], 6);
-    EXPECT_EQ(run.s().screenMode, 4);
+    EXPECT_EQ(run.s().screenMode, ScreenMode::BetweenHoles);
 }
 
 }  // namespace

@@ -87,8 +87,10 @@ void tick_1024x768(benchmark::State& state) {
             }
             continue;
         }
-        if (s.screenMode == 0 && !s.anyMoving && s.puttPhase == 0 && !s.recentre) strike(*game, ++putts);
-        if (s.screenMode != 0) game->FormKeyDown(32);
+        if (s.screenMode == ScreenMode::Play && !s.anyMoving && s.puttPhase == PuttPhase::Idle &&
+            !s.recentre)
+            strike(*game, ++putts);
+        if (s.screenMode != ScreenMode::Play) game->FormKeyDown(32);
         game->runTick(60);
         if (game->closed()) {
             state.SkipWithError("the game closed");

@@ -7,6 +7,7 @@
 #include "drawn_fonts.h"
 #include "finish.h"
 #include "front_end_content.h"
+#include "game/picture_numbers.h"
 #include "holes/hole_build.h"
 #include "launch_backdrop.h"
 #include "media/media_error.h"
@@ -44,6 +45,15 @@ void addPicture(media::PictureListFile& list, const Picture& p) {
     storePicture(item, p.bitmap);
 }
 
+// Adds the picture that the game looks up by `number`; the list must have reached it.
+void addPictureAt(media::PictureListFile& list, int number, const Picture& p) {
+    if (list.items.size() != static_cast<size_t>(number))
+        throw media::MediaError("picture \"" + p.name + "\" would land at " +
+                                std::to_string(list.items.size()) + " instead of " +
+                                std::to_string(number));
+    addPicture(list, p);
+}
+
 // The interface pictures a skin can replace, drawn in the given palette, by list position.
 std::vector<Picture> skinnablePictures(const ArtContext& art, const PixelFont& font) {
     std::vector<Picture> p;
@@ -56,7 +66,7 @@ std::vector<Picture> skinnablePictures(const ArtContext& art, const PixelFont& f
     p.push_back({"target", buildAimMarker(art), kMarkerWidth, kMarkerHeight});
     p.push_back({"font", buildSmallFont(font, art.theme), kSmallCellWidth, kSmallCellHeight});
     p.push_back({"numbers", buildNumberFont(art), kNumberCellWidth, kNumberCellHeight});
-    return p;  // positions 0..8; the name box (18) follows separately
+    return p;  // gui::kPointer..gui::kNumberFont; the name box follows separately
 }
 
 media::PictureListFile guiList(const ArtContext& art, const PixelFont& font,
@@ -64,30 +74,35 @@ media::PictureListFile guiList(const ArtContext& art, const PixelFont& font,
     media::PictureListFile list;
     list.objectName = "gui";
     for (const Picture& p : skinnablePictures(art, font)) addPicture(list, p);
-    addPicture(list, {"clubshadow", buildClubShadow(art), kClubWidth, kClubHeight});
-    addPicture(list, {"club", buildClub(art), kClubWidth, kClubHeight});
+    addPictureAt(list, gui::kClubShadow,
+                 {"clubshadow", buildClubShadow(art), kClubWidth, kClubHeight});
+    addPictureAt(list, gui::kClub, {"club", buildClub(art), kClubWidth, kClubHeight});
     for (size_t i = 0; i < 4; ++i) {
         media::PictureListItem& item = list.items.emplace_back();
         item.name = "ball" + std::to_string(i + 1);
         item.transparent = false;
         item.setDib(balls[i].picture);  // textures stay 24-bit, as the launch pad's are
     }
-    addPicture(list, {"shading", buildBallShading()});
-    addPicture(list, {"tint", buildBallTint()});
-    addPicture(list, {"shadow", buildBallShadow()});
-    addPicture(list, {"namebox", buildNameBox(art)});
+    addPictureAt(list, gui::kBallShading, {"shading", buildBallShading()});
+    addPictureAt(list, gui::kBallTint, {"tint", buildBallTint()});
+    addPictureAt(list, gui::kBallShadow, {"shadow", buildBallShadow()});
+    addPictureAt(list, gui::kNameBox, {"namebox", buildNameBox(art)});
     return list;
 }
 
 media::PictureListFile menuList(const ArtContext& art) {
     media::PictureListFile list;
     list.objectName = "menu";
-    addPicture(list, {"bigfont", buildBigFont(art), kBigCellWidth, kBigCellHeight});
-    addPicture(list, {"loading", buildLoadingPicture(art), 0, 0, false});
-    addPicture(list, {"help_pull", buildHelpPage(art, "help_pull.txt"), 0, 0, false});
-    addPicture(list, {"help_push", buildHelpPage(art, "help_push.txt"), 0, 0, false});
-    addPicture(list, {"scorecard", buildScoreCard(art), 0, 0, false});
-    addPicture(list, {"cardfont", buildCardFont(art), kCardCellWidth, kCardCellHeight});
+    addPictureAt(list, menu::kBigFont,
+                 {"bigfont", buildBigFont(art), kBigCellWidth, kBigCellHeight});
+    addPictureAt(list, menu::kLoading, {"loading", buildLoadingPicture(art), 0, 0, false});
+    addPictureAt(list, menu::kHelpPull,
+                 {"help_pull", buildHelpPage(art, "help_pull.txt"), 0, 0, false});
+    addPictureAt(list, menu::kHelpPush,
+                 {"help_push", buildHelpPage(art, "help_push.txt"), 0, 0, false});
+    addPictureAt(list, menu::kScoreCard, {"scorecard", buildScoreCard(art), 0, 0, false});
+    addPictureAt(list, menu::kCardFont,
+                 {"cardfont", buildCardFont(art), kCardCellWidth, kCardCellHeight});
     return list;
 }
 
@@ -109,9 +124,11 @@ media::SoundListFile soundList(const fs::path& recipes, const fs::path& sources,
 
 const std::vector<SkinFile>& skinFiles() {
     static const std::vector<SkinFile> files = {
-        {"pointer.bmp", 0}, {"panel.bmp", 1},  {"panelmin.bmp", 2}, {"buttonsdown.bmp", 3},
-        {"pushputt.bmp", 4}, {"gauge.bmp", 5}, {"target.bmp", 6},   {"font.bmp", 7},
-        {"numbers.bmp", 8}, {"namebox.bmp", 18}};
+        {"pointer.bmp", gui::kPointer},         {"panel.bmp", gui::kPanel},
+        {"panelmin.bmp", gui::kPanelMinimised}, {"buttonsdown.bmp", gui::kPressedButtons},
+        {"pushputt.bmp", gui::kPushPuttSign},   {"gauge.bmp", gui::kGauge},
+        {"target.bmp", gui::kAimMarker},        {"font.bmp", gui::kSmallFont},
+        {"numbers.bmp", gui::kNumberFont},      {"namebox.bmp", gui::kNameBox}};
     return files;
 }
 
@@ -160,8 +177,9 @@ void buildContentSet(const fs::path& sources, const fs::path& outDir) {
         const fs::path dir = outDir / "skins" / name;
         fs::create_directories(dir);
         for (const SkinFile& f : skinFiles()) {
-            const media::Bitmap& b = f.guiIndex == 18 ? buildNameBox(skinArt)
-                                                      : pictures[static_cast<size_t>(f.guiIndex)].bitmap;
+            const media::Bitmap& b = f.guiIndex == gui::kNameBox
+                                         ? buildNameBox(skinArt)
+                                         : pictures[static_cast<size_t>(f.guiIndex)].bitmap;
             media::writeFileBytes((dir / f.fileName).string(), encodeBmpFile(b));
         }
     }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "finish.h"
-#include "panel_layout.h"
+#include "game/panel_layout.h"
 
 namespace orbigolf::content {
 

@@ -6,6 +6,7 @@
 #include "game/hole_file.h"
 #include "game/hole_setup.h"
 #include "game/scenery.h"
+#include "game/state_fields.h"
 #include "json_line.h"
 #include "media/image_list.h"
 
@@ -88,25 +89,27 @@ void runTick(GameState& s, const Options& o, const CoursePictures& pictures, int
     gameTick(s, o.rules, in, fx);
 }
 
+namespace {
+
+using BallFields = const fields::Field<playerrec>*;
+constexpr BallFields kBallLine[] = {
+    &fields::playerField("x"),       &fields::playerField("y"),
+    &fields::playerField("z"),       &fields::playerField("heading"),
+    &fields::playerField("speed"),   &fields::playerField("climb"),
+    &fields::playerField("moving"),  &fields::playerField("airborne"),
+    &fields::playerField("holed"),   &fields::playerField("piped"),
+    &fields::playerField("sunk"),    &fields::playerField("inPlay"),
+    &fields::playerField("strokes"), &fields::playerField("totalStrokes"),
+};
+
+}  // namespace
+
 void writeBallLine(std::ostream& out, const GameState& s, int64_t tick, int player, bool final) {
-    const playerrec& b = s.playerRecs[player];
-    tools::Json line = {{"tick", tick},
-                        {"player", player},
-                        {"x", b.x},
-                        {"y", b.y},
-                        {"z", b.z},
-                        {"heading", b.heading},
-                        {"speed", b.speed},
-                        {"climb", b.climb},
-                        {"moving", b.moving != 0},
-                        {"airborne", b.airborne != 0},
-                        {"holed", b.holed != 0},
-                        {"piped", b.piped != 0},
-                        {"sunk", b.sunk != 0},
-                        {"inPlay", b.inPlay != 0},
-                        {"strokes", b.strokes},
-                        {"totalStrokes", b.totalStrokes},
-                        {"curPlayer", s.curPlayer}};
+    tools::Json line = {{"tick", tick}, {"player", player}};
+    for (const fields::Field<playerrec>* f : kBallLine)
+        std::visit([&](const auto& v) { line[std::string(f->name)] = v; },
+                   fields::plainValue(s.playerRecs[player], *f));
+    line["curPlayer"] = s.curPlayer;
     if (final) line["final"] = true;
     out << tools::jsonLine(line) << '\n';
 }

@@ -22,9 +22,11 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "game/effects.h"
+#include "game/state_fields.h"
 #include "sim_options.h"
 #include "sim_run.h"
 
@@ -84,17 +86,20 @@ public:
     }
     uint64_t value() const { return hash_; }
 
+    template <typename Record>
+    void add(const Record& r, const fields::Field<Record>& f) {
+        fields::visitField(r, f, [&](const auto& v) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, fields::FlagValue>) {
+                add(v.raw);
+            } else {
+                add(v);
+            }
+        });
+    }
+
     void addState(const GameState& s) {
-        for (const playerrec& b : s.playerRecs) {
-            add(b.x), add(b.y), add(b.z), add(b.lastX), add(b.lastY), add(b.anchorX), add(b.anchorY);
-            add(b.heading), add(b.speed), add(b.climb), add(b.rollU), add(b.rollV), add(b.spin);
-            add(b.lastWall), add(b.airborne), add(b.holed), add(b.piped), add(b.sunk), add(b.ballRows);
-            add(b.inSand), add(b.slopeHeading), add(b.lastSlopeHeading), add(b.slopePush), add(b.tilt);
-            add(b.lastTilt), add(b.moving), add(b.cupArea), add(b.pullPutt), add(b.easyTarget), add(b.strokes);
-            add(b.totalStrokes), add(b.scoreToPar), add(b.tint), add(b.fellOff), add(b.bounced), add(b.inPlay);
-            add(b.hit), add(b.stillPasses), add(b.name), add(b.holesWon);
-            for (int32_t k : b.holeStrokes) add(k);
-        }
+        for (const playerrec& b : s.playerRecs)
+            for (const auto& f : fields::kPlayer) add(b, f);
         for (const arearec& a : s.areas) add(a.enabled);
         for (const spriterec& t : s.sprites) {
             add(t.x), add(t.y), add(t.image), add(t.tick), add(t.keep), add(t.blend), add(t.pulse);
@@ -103,11 +108,12 @@ public:
             add(q.bounces), add(q.x), add(q.y), add(q.z), add(q.lastX), add(q.lastY), add(q.lastZ);
             add(q.heading), add(q.speed), add(q.climb), add(q.active), add(q.colour), add(q.shadow), add(q.dot);
         }
-        add(s.screenMode), add(s.gameOver), add(s.holeName), add(s.nextHole), add(s.holeNum), add(s.holePar);
-        add(s.coursePar), add(s.curPlayer), add(s.firstHoled), add(s.bestHole), add(s.bonusTaken);
-        add(s.passTurn), add(s.cupX), add(s.cupY), add(s.anyMoving), add(s.dropX), add(s.dropY);
-        add(s.recentre), add(s.message), add(s.messagePos), add(s.bigMessage), add(s.bigMessageFade);
-        add(s.nextEffect);
+        for (const char* name :
+             {"screenMode", "gameOver",   "holeName",   "nextHole",       "holeNum",    "holePar",
+              "coursePar",  "curPlayer",  "firstHoled", "bestHole",       "bonusTaken", "passTurn",
+              "cupX",       "cupY",       "anyMoving",  "dropX",          "dropY",      "recentre",
+              "message",    "messagePos", "bigMessage", "bigMessageFade", "nextEffect"})
+            add(s, fields::gameField(name));
     }
 
 private:

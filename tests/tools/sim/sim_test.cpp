@@ -66,8 +66,9 @@ GameState play(const Options& o, int64_t ticks) {
 }
 
 TEST(SimHole, PuttRollsIntoTheCupForAHoleInOne) {
-    const GameState s = playUntil(options({cupHole(), "--ball", "1:200:300", "--putt", "1:0:2"}), 150,
-                                  [](const GameState& g) { return g.screenMode == 4; });
+    const GameState s =
+        playUntil(options({cupHole(), "--ball", "1:200:300", "--putt", "1:0:2"}), 150,
+                  [](const GameState& g) { return g.screenMode == ScreenMode::BetweenHoles; });
     const playerrec& b = s.playerRecs[1];
     EXPECT_TRUE(b.holed);
     EXPECT_FALSE(b.inPlay);
@@ -76,7 +77,7 @@ TEST(SimHole, PuttRollsIntoTheCupForAHoleInOne) {
     EXPECT_EQ(b.scoreToPar, -1);
     EXPECT_EQ(s.bigMessage, "HOLE IN ONE");
     EXPECT_EQ(s.holeNum, 2);
-    EXPECT_EQ(s.screenMode, 4);
+    EXPECT_EQ(s.screenMode, ScreenMode::BetweenHoles);
     EXPECT_EQ(s.nextHole, "course1hole2");
 }
 
@@ -134,9 +135,10 @@ TEST(SimHole, StrokeLimitHolesEachBallAndEndsTheHole) {
     EXPECT_EQ(s.bigMessage, "OVER STROKE LIMIT");
     s = play(o, 399);
     EXPECT_EQ(s.curPlayer, 2);
-    s = playUntil(o, 800, [](const GameState& g) { return g.screenMode == 4; });
+    s = playUntil(o, 800,
+                  [](const GameState& g) { return g.screenMode == ScreenMode::BetweenHoles; });
     EXPECT_TRUE(s.playerRecs[2].holed);
-    EXPECT_EQ(s.screenMode, 4);
+    EXPECT_EQ(s.screenMode, ScreenMode::BetweenHoles);
     EXPECT_EQ(s.playerRecs[1].holesWon, 1);  // a tie: both win the hole
     EXPECT_EQ(s.playerRecs[2].holesWon, 1);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/area_kinds.h"
 #include "holes/art_helpers.h"
 #include "holes/course_art.h"
 #include "holes/scenery_art.h"
@@ -92,13 +93,23 @@ void drawGroundArea(Canvas& c, const HoleSource& src, int n, const Colour& accen
     cairo_t* cr = c.cr();
     const uint32_t seed = stemSeed(src.stem) + static_cast<uint32_t>(n) * 7919u;
     switch (a.kind) {
-        case 15: case 16: case 17: case 18: case 19: case 20: case 21: case 22: {
+        case area::kSlope1:
+        case area::kSlope19:
+        case area::kSlope64:
+        case area::kSlope109:
+        case area::kSlope128:
+        case area::kSlope147:
+        case area::kSlope192:
+        case area::kSlope237: {
             shadeAlong(cr, poly, downhill(a.kind), 0.22, 0.26);
             chevrons(cr, poly, downhill(a.kind), rgb(0x1d6b34), 0.55, 34);
             strokePoly(c, poly, withAlpha(rgb(0x1d6b34), 0.5), 1.5);
             break;
         }
-        case 8: case 9: case 10: case 11: {
+        case area::kRampDownLeft:
+        case area::kRampUpRight:
+        case area::kRampUpDown:
+        case area::kRampDownRight: {
             fillPoly(c, poly, rgb(0x7d8aa0));
             shadeAlong(cr, poly, downhill(a.kind), 0.45, 0.35);
             // Ribs across the ramp.
@@ -106,7 +117,7 @@ void drawGroundArea(Canvas& c, const HoleSource& src, int n, const Colour& accen
             strokePoly(c, poly, rgb(0xd9e2f2), 2);
             break;
         }
-        case 14: {
+        case area::kFunnel: {
             const Point ctr{static_cast<double>(a.x1), static_cast<double>(a.y1)};
             double reach = 0;
             for (const Point& p : poly) reach = std::max(reach, std::hypot(p.x - ctr.x, 2 * (p.y - ctr.y)));
@@ -125,7 +136,7 @@ void drawGroundArea(Canvas& c, const HoleSource& src, int n, const Colour& accen
             cairo_restore(cr);
             break;
         }
-        case 23: {
+        case area::kSand: {
             fillPoly(c, poly, rgb(0xc9b27a));
             cairo_save(cr);
             path(cr, poly);
@@ -138,7 +149,7 @@ void drawGroundArea(Canvas& c, const HoleSource& src, int n, const Colour& accen
             grains(cr, poly, rgb(0xfff4d6), 0.03, seed + 1, 1);
             break;
         }
-        case 24: {
+        case area::kWater: {
             const bool acid = a.p3 == 1;
             const Colour water = acid ? rgb(0x4fc02a) : rgb(0x1f6fd1);
             fillPoly(c, poly, water);  // the rims of all water were drawn first
@@ -178,7 +189,7 @@ void drawGroundArea(Canvas& c, const HoleSource& src, int n, const Colour& accen
             }
             break;
         }
-        case 30: {
+        case area::kRoughGround: {
             fillPoly(c, poly, rgb(0x1f7a3a));
             grains(cr, poly, rgb(0x0f4a20), 0.06, seed, 2);
             Dice d{seed + 3};
@@ -206,14 +217,14 @@ void drawGroundArea(Canvas& c, const HoleSource& src, int n, const Colour& accen
             strokePoly(c, poly, withAlpha(rgb(0x0f4a20), 0.6), 1.5);
             break;
         }
-        case 32: {
+        case area::kTint: {
             path(cr, poly);
             cairo_set_source_rgba(cr, 0.29, 0.16, 0.48, 0.35);
             cairo_fill(cr);
             grains(cr, poly, rgb(0xc8b8ff), 0.004, seed, 1);
             break;
         }
-        case 33: {
+        case area::kLedge: {
             // The step down: a face in the floor's shadow with a bright upper edge.
             fillPoly(c, poly, rgb(0x1b5d30));
             cairo_save(cr);
@@ -268,7 +279,7 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
     if (rad == 0)
         for (const Point& p : poly) rad = std::max(rad, std::hypot(p.x - ctr.x, 2 * (p.y - ctr.y)));
     switch (a.kind) {
-        case 5: {
+        case area::kCup: {
             // A glowing ring round the cup so it can be found from afar, then the hole.
             for (int i = 3; i >= 1; --i) {
                 ellipsePath(cr, a.x1, a.y1, a.r + 4 + 3 * i, (a.r + 4 + 3 * i) / 2.0);
@@ -295,7 +306,7 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             cairo_restore(cr);
             break;
         }
-        case 13: {
+        case area::kSpring: {
             pad(c, ctr.x, ctr.y, rad, rgb(0xd8402f), rgb(0xffd0a0));
             for (int i = 1; i <= 3; ++i) {
                 ellipsePath(cr, ctr.x, ctr.y, rad * i / 4, rad * i / 8);
@@ -306,7 +317,7 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             if (a.p3 != 0) arrowOnFloor(cr, ctr.x, ctr.y, a.p3 - 8, rad * 0.7, Colour{1, 1, 1, 0.85});
             break;
         }
-        case 43: {
+        case area::kFan: {
             pad(c, ctr.x, ctr.y, rad, rgb(0x5a6478), rgb(0xd9e2f2));
             for (int i = 0; i < 6; ++i) {
                 const double an = i * kPi / 3;
@@ -320,8 +331,9 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             if (a.p3 != 0) arrowOnFloor(cr, ctr.x, ctr.y, a.p3 - 8, rad * 0.7, Colour{0.25, 0.94, 1, 0.9});
             break;
         }
-        case 25: case 37: {
-            const Colour base = a.kind == 25 ? rgb(0x6a3ac8) : rgb(0xe07a20);
+        case area::kTeleport:
+        case area::kLauncher: {
+            const Colour base = a.kind == area::kTeleport ? rgb(0x6a3ac8) : rgb(0xe07a20);
             pad(c, ctr.x, ctr.y, rad, base, rgb(0xd8c8ff));
             cairo_set_line_width(cr, 2);
             for (int i = 0; i < 3; ++i) {
@@ -342,7 +354,7 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             cairo_stroke(cr);
             break;
         }
-        case 26: {
+        case area::kPipe: {
             // The pipe mouth and the pipe's far end.
             ellipsePath(cr, a.x1, a.y1, a.r + 7, (a.r + 7) / 2.0);
             c.setColour(rgb(0x8a93a6));
@@ -365,7 +377,7 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             cairo_fill(cr);
             break;
         }
-        case 27: {
+        case area::kBlast: {
             pad(c, ctr.x, ctr.y, rad, rgb(0x3a2a20), rgb(0xff9a2e));
             for (int i = 0; i < 8; i += 2) {
                 const double an = i * kPi / 4;
@@ -382,7 +394,7 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             cairo_fill(cr);
             break;
         }
-        case 12: {
+        case area::kEruption: {
             ellipsePath(cr, ctr.x, ctr.y, rad + 6, (rad + 6) / 2);
             c.setColour(rgb(0x4a3a36));
             cairo_fill(cr);
@@ -395,7 +407,7 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             cairo_pattern_destroy(p);
             break;
         }
-        case 34: {
+        case area::kKicker: {
             fillPoly(c, poly, rgb(0xffd34a));
             cairo_save(cr);
             path(cr, poly);
@@ -411,7 +423,7 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             strokePoly(c, poly, rgb(0xfff4c0), 2);
             break;
         }
-        case 35: {
+        case area::kBonusPickUp: {
             pad(c, ctr.x, ctr.y, rad, rgb(0xc89a20), rgb(0xfff0a0));
             cairo_new_path(cr);
             for (int i = 0; i < 10; ++i) {
@@ -425,8 +437,9 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             cairo_fill(cr);
             break;
         }
-        case 38: case 40: {
-            const Colour base = a.kind == 38 ? rgb(0x2fc05a) : rgb(0xd83a3a);
+        case area::kSwitchOn:
+        case area::kSwitchOff: {
+            const Colour base = a.kind == area::kSwitchOn ? rgb(0x2fc05a) : rgb(0xd83a3a);
             pad(c, ctr.x, ctr.y, rad, rgb(0x3b4254), rgb(0xd9e2f2));
             ellipsePath(cr, ctr.x, ctr.y - 2, rad * 0.6, rad * 0.3);
             c.setColour(base);
@@ -436,14 +449,15 @@ void drawPadArea(Canvas& c, const HoleSource& src, int n, const Colour& accent) 
             cairo_fill(cr);
             break;
         }
-        case 29: {
+        case area::kCannonOrHidden: {
             if (a.comment != "cannon") break;
             pad(c, ctr.x, ctr.y, rad, rgb(0x2a2f3c), rgb(0xff9a2e));
             // The barrel points where a spring on the same spot throws the ball (else up).
             int aim = 192;
             for (int k = 1; k <= kMaxAreas; ++k) {
                 const arearec& o = src.areas[k];
-                if (o.kind == 13 && o.x1 == a.x1 && o.y1 == a.y1 && o.p3 != 0) aim = o.p3 - 8;
+                if (o.kind == area::kSpring && o.x1 == a.x1 && o.y1 == a.y1 && o.p3 != 0)
+                    aim = o.p3 - 8;
             }
             const double ux = std::cos(turnRad(aim)), uy = std::sin(turnRad(aim)) * 0.5;
             const double len = rad * 1.5;

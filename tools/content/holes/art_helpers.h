@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "game/area_kinds.h"
 #include "holes/hole_source.h"
 #include "sources.h"
 
@@ -93,24 +94,39 @@ inline Point centreOf(const std::vector<Point>& pts) {
     return c;
 }
 
-inline bool isWall(int kind) { return kind == 1 || kind == 2 || kind == 3 || kind == 4 || kind == 6 || kind == 7; }
+inline bool isWall(int kind) {
+    return kind == area::kWallBent19 || kind == area::kWall64 || kind == area::kWallBent109 ||
+           kind == area::kWall0 || kind == area::kWall32 || kind == area::kWall96;
+}
 inline bool isSegment(const arearec& a) { return a.r < 1 && a.x3 == 0 && a.x4 == 0; }
 
 // Downhill direction of a slope or ramp kind, in turn units; -1 for other kinds.
 inline int downhill(int kind) {
     switch (kind) {
-        case 8: return 96;
-        case 9: return 0;
-        case 10: return 32;
-        case 11: return 128;
-        case 15: return 0;
-        case 16: return 19;
-        case 17: return 64;
-        case 18: return 109;
-        case 19: return 128;
-        case 20: return 147;
-        case 21: return 192;
-        case 22: return 237;
+        case area::kRampDownLeft:
+            return 96;
+        case area::kRampUpRight:
+            return 0;
+        case area::kRampUpDown:
+            return 32;
+        case area::kRampDownRight:
+            return 128;
+        case area::kSlope1:
+            return 0;
+        case area::kSlope19:
+            return 19;
+        case area::kSlope64:
+            return 64;
+        case area::kSlope109:
+            return 109;
+        case area::kSlope128:
+            return 128;
+        case area::kSlope147:
+            return 147;
+        case area::kSlope192:
+            return 192;
+        case area::kSlope237:
+            return 237;
         default: return -1;
     }
 }

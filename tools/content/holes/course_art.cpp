@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "finish.h"
+#include "game/area_kinds.h"
 #include "holes/area_art.h"
 #include "holes/art_helpers.h"
 #include "holes/scenery_art.h"
@@ -79,7 +80,7 @@ std::vector<std::vector<Point>> holeFloors(const HoleSource& src) {
     double minX = src.teeX - 40, minY = src.teeY - 24, maxX = src.teeX + 40, maxY = src.teeY + 24;
     for (int n = 1; n <= kMaxAreas; ++n) {
         const arearec& a = src.areas[n];
-        if (a.kind == 0 || a.kind == 45) continue;
+        if (a.kind == area::kEmpty || a.kind == area::kCourseEdge) continue;
         const double margin = isWall(a.kind) ? 0 : 24;
         for (const Point& p : areaOutline(a)) {
             minX = std::min(minX, p.x - margin); minY = std::min(minY, p.y - margin / 2);
@@ -139,19 +140,19 @@ CourseArt drawCourse(const HoleSource& src, int width, int height) {
     // Rims of water first, so neighbouring water areas join into one pool.
     for (int n = 1; n <= kMaxAreas; ++n) {
         const arearec& a = src.areas[n];
-        if (a.kind != 24 || hintStyle(src, n) == "none") continue;
+        if (a.kind != area::kWater || hintStyle(src, n) == "none") continue;
         const auto poly = areaOutline(a);
         if (!poly.empty()) strokePoly(c, poly, darker(a.p3 == 1 ? rgb(0x4fc02a) : rgb(0x1f6fd1), 0.5), 5);
     }
     std::vector<int> walls;
     for (int n = 1; n <= kMaxAreas; ++n) {
         const arearec& a = src.areas[n];
-        if (a.kind == 0 || hintStyle(src, n) == "none") continue;
+        if (a.kind == area::kEmpty || hintStyle(src, n) == "none") continue;
         if (isWall(a.kind)) walls.push_back(n); else drawGroundArea(c, src, n, accent);
     }
     for (int n = 1; n <= kMaxAreas; ++n) {
         const arearec& a = src.areas[n];
-        if (a.kind == 0 || isWall(a.kind) || hintStyle(src, n) == "none") continue;
+        if (a.kind == area::kEmpty || isWall(a.kind) || hintStyle(src, n) == "none") continue;
         drawPadArea(c, src, n, accent);
     }
     // Walls from the back to the front.
@@ -166,7 +167,7 @@ CourseArt drawCourse(const HoleSource& src, int width, int height) {
         const auto poly = areaOutline(a);
         if (poly.empty()) continue;
         const double h = wallHeight(src, n);
-        const bool bumper = a.kind == 1 || a.kind == 3;
+        const bool bumper = a.kind == area::kWallBent19 || a.kind == area::kWallBent109;
         drawWallSolid(c, poly, h, bumper, accent);
         // The foreground takes what must cover a ball behind the wall: the whole wall where
         // no ball can be in front of it, else only the part high enough above the wall's
@@ -268,8 +269,8 @@ CourseArt drawCourse(const HoleSource& src, int width, int height) {
     art.pipeFront = media::makeBitmap(8, 8);
     for (int n = 1; n <= kMaxAreas; ++n) {
         const arearec& a = src.areas[n];
-        if (a.kind == 5 && a.r >= 1) art.cupLip = cutOut(a, a.x2, a.y2);
-        if (a.kind == 26 && a.r >= 1) art.pipeFront = cutOut(a, a.p1, a.p2);
+        if (a.kind == area::kCup && a.r >= 1) art.cupLip = cutOut(a, a.x2, a.y2);
+        if (a.kind == area::kPipe && a.r >= 1) art.pipeFront = cutOut(a, a.p1, a.p2);
     }
     return art;
 }
@@ -282,7 +283,7 @@ void drawAreaOverlay(Canvas& canvas, const HoleSource& src, double scale) {
     cairo_set_font_size(cr, 10);
     for (int n = 1; n <= kMaxAreas; ++n) {
         const arearec& a = src.areas[n];
-        if (a.kind == 0) continue;
+        if (a.kind == area::kEmpty) continue;
         const auto poly = areaOutline(a);
         if (poly.empty()) continue;
         // A colour per kind, spread round the hue circle.
@@ -316,13 +317,13 @@ void drawAreaOverlay(Canvas& canvas, const HoleSource& src, double scale) {
         cairo_move_to(cr, ctr.x - 9, ctr.y + 3);
         cairo_set_source_rgb(cr, 1, 1, 1);
         cairo_show_text(cr, label.c_str());
-        if (a.kind == 25 || a.kind == 26 || a.kind == 37) {
+        if (a.kind == area::kTeleport || a.kind == area::kPipe || a.kind == area::kLauncher) {
             cairo_move_to(cr, ctr.x, ctr.y);
             cairo_line_to(cr, a.x2, a.y2);
             cairo_set_source_rgba(cr, r, g, b, 0.7);
             cairo_stroke(cr);
         }
-        if ((a.kind == 24 || a.kind == 45) && (a.p1 || a.p2)) {
+        if ((a.kind == area::kWater || a.kind == area::kCourseEdge) && (a.p1 || a.p2)) {
             ellipsePath(cr, a.p1, a.p2, 6, 3);
             cairo_set_source_rgba(cr, r, g, b, 1);
             cairo_fill(cr);

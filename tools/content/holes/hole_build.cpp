@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "font_faces.h"
+#include "game/area_kinds.h"
 #include "game/hit_tests.h"
 #include "game/hole_setup.h"
 #include "holes/hole_pictures.h"
@@ -93,7 +94,8 @@ void checkPlayable(const HoleSource& src) {
         const arearec& a = src.areas[n];
         // A ball put down inside the area that moved it there is moved again in every
         // pass and never comes to rest.
-        const bool mover = a.kind == 25 || a.kind == 26 || a.kind == 37;
+        const bool mover =
+            a.kind == area::kTeleport || a.kind == area::kPipe || a.kind == area::kLauncher;
         if (mover && insideArea(a.x2, a.y2, a))
             throw SourceError(src.where + ": area " + std::to_string(n) + " (kind " + std::to_string(a.kind) +
                               ") puts the ball out at (" + std::to_string(a.x2) + ", " + std::to_string(a.y2) +

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "finish.h"
+#include "game/area_kinds.h"
 #include "media/wave.h"
 #include "sound_recipes.h"
 #include "sources.h"
@@ -407,7 +408,7 @@ media::Bitmap drawHoleCard(const HoleSource& src, const media::Bitmap& course, F
     cairo_show_text(cr, "T");
     for (int n = 1; n <= kMaxAreas; ++n) {
         const arearec& a = src.areas[n];
-        if (a.kind != 5) continue;
+        if (a.kind != area::kCup) continue;
         const double cx = ox + a.x1 * scale, cy = oy + a.y1 * scale;
         cairo_set_source_rgb(cr, 0.9, 0.9, 0.95);
         cairo_set_line_width(cr, 1.5);
@@ -437,7 +438,8 @@ BuiltHole buildHole(const HoleSource& src, int width, int height, FontFaces& fon
     const Colour accent = src.colour("accent", 0xff9a2e);
     Colour water = colourFromRgb(0x1f6fd1);
     for (int n = 1; n <= kMaxAreas; ++n)
-        if (src.areas[n].kind == 24 && src.areas[n].p3 == 1) water = colourFromRgb(0x6fee35);
+        if (src.areas[n].kind == area::kWater && src.areas[n].p3 == 1)
+            water = colourFromRgb(0x6fee35);
 
     media::PictureListFile& list = b.pictures;
     list.objectName = "course";

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <sstream>
 
+#include "game/area_kinds.h"
 #include "game/hole_file.h"
 #include "game/ini_file.h"
 #include "media/media_error.h"
@@ -181,7 +182,7 @@ HoleSource parseHoleSource(const std::string& text, const std::string& stem, con
     src.teeY = ini.integer("ball", "y", 240);
     for (int n = 1; n <= kMaxAreas; ++n) {
         arearec& a = src.areas[n];
-        if (a.kind == 5 && a.x2 == 0 && a.y2 == 0) {
+        if (a.kind == area::kCup && a.x2 == 0 && a.y2 == 0) {
             a.x2 = a.x1 - a.r - 10;
             a.y2 = a.y1 - 1;
         }
@@ -202,7 +203,8 @@ std::string holeFileText(const HoleSource& src) {
         << "\r\n";
     for (int n = 1; n <= kMaxAreas; ++n) {
         const arearec& a = src.areas[n];
-        const bool used = a.kind != 0 || a.enabled || !a.comment.empty() || a.x1 || a.y1 || a.r;
+        const bool used =
+            a.kind != area::kEmpty || a.enabled || !a.comment.empty() || a.x1 || a.y1 || a.r;
         if (!used) continue;
         out << "\r\n[area" << n << "]\r\nkind=" << a.kind << "\r\n";
         const std::pair<const char*, int32_t> fields[] = {

@@ -1,8 +1,9 @@
 #pragma once
-// Where the game draws into and over the panel pictures, in screen pixels (the panels
-// are drawn at (4, 4)). The art is built around these places.
+// Where the game draws into and over the panel pictures and where it takes clicks, in
+// screen pixels (the panels are drawn at (4, 4)). The content builder draws the panel
+// art around these same places.
 
-namespace orbigolf::content::layout {
+namespace orbigolf::layout {
 
 inline constexpr int kPanelX = 4;
 inline constexpr int kPanelY = 4;
@@ -17,9 +18,9 @@ inline constexpr int kButtonY = 76;
 inline constexpr int kButtonSize = 22;
 inline constexpr int kButtons = 5;
 
-// Close mark and title strip.
+// Close mark and title strip (a double click there minimises or restores the panel).
 inline constexpr int kCloseLeft = 267, kCloseTop = 7, kCloseRight = 274, kCloseBottom = 13;
-inline constexpr int kTitleBottom = 19;
+inline constexpr int kTitleRight = 269, kTitleBottom = 19;
 
 // Score area (four players, number font at (19, 27), (64, 27), (19, 48), (64, 48)).
 inline constexpr int kScoreLeft = 21, kScoreTop = 28, kScoreRight = 103, kScoreBottom = 65;
@@ -36,11 +37,13 @@ inline constexpr int kMinParX = 221, kMinParY = 9, kMinStrokesX = 206, kMinStrok
 
 // Push-putt sign, drawn at (193, 49); it is clicked at 196..236 x 49..65.
 inline constexpr int kSignX = 193, kSignY = 49, kSignWidth = 44, kSignHeight = 18;
+inline constexpr int kSignClickLeft = 196, kSignClickRight = 236, kSignClickBottom = 65;
 
 // Name box over a ball: drawn at (x - 52, y - 40), the label at y - 35. The label's
 // first glyph stands one advance right of its start, so a label centred on its own length
 // reaches about 6 pixels further right than left: the box is wider on the right, and its
 // tip (pointing at the ball) sits at x.
 inline constexpr int kNameBoxWidth = 114, kNameBoxHeight = 22, kNameBoxTipX = 52;
+inline constexpr int kNameBoxAbove = 40, kNameLabelAbove = 35;
 
-}  // namespace orbigolf::content::layout
+}  // namespace orbigolf::layout
