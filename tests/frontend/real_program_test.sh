@@ -23,10 +23,13 @@ num() { grep -o "\"$1\":-\\?[0-9.e+-]*" "$2" | head -1 | cut -d: -f2; }
 
 # Where the ball is on screen once the hole card has gone: a headless run of the same game
 # start tells us. The card is dismissed after the view's opening glide, as below.
+# The window delivers the pointer's place as the game's first event; a pointer left at
+# (0, 0) would scroll the view to the course's corner instead of staying on the ball.
 cat > "$work/probe.replay" <<'REPLAY'
 orbigolf-replay 1
-tick 100
+tick 1
 mousemove 320 400
+tick 100
 mousedown left 320 400
 mouseup left 320 400
 click 320 400

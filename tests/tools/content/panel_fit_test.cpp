@@ -74,8 +74,11 @@ TEST(PanelFit, NumbersLandOnPlainWells) {
     for (int p = 0; p < 4; ++p)
         expectPlain(1, sx[p] + kNumber, sy[p], sx[p] + 3 * kNumber + 7, sy[p] + kNumberHeight - 1,
                     field, "score of player " + std::to_string(p + 1));
-    expectPlain(2, 201 + kSmall, 9, 201 + 3 * kSmall - 1, 9 + kSmallHeight - 1,
-                commonColour(2, 207, 9, 218, 18), "strokes, minimised");
+    // The minimised message window holds all 21 letters and so reaches into the strokes
+    // place: a one-digit count (drawn from 206) lands on the plain field; a count of 10 or
+    // more (from 201) shares its first figure's place with the window's last letter.
+    expectPlain(2, 206 + kSmall, 9, 206 + 2 * kSmall - 1, 9 + kSmallHeight - 1,
+                commonColour(2, 212, 9, 220, 18), "strokes, minimised");
     // Pars are single figures; the minimised par well holds one.
     expectPlain(2, 221 + kSmall, 9, 221 + 2 * kSmall - 1, 9 + kSmallHeight - 1,
                 commonColour(2, 225, 9, 235, 18), "par, minimised");

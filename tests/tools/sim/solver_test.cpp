@@ -143,7 +143,7 @@ TEST(SolverCommand, PrintsOneJsonLineAndExitsZeroOnlyWhenSolved) {
 }
 
 TEST(SolverCommand, ReplayOfASolutionStartsOnTheHoleMakesEachPuttWithTheMouseAndEndsAtTheHoleOut) {
-    const std::string file = ::testing::TempDir() + "orbigolf_solver_" + std::to_string(getpid()) + ".replay";
+    const std::string file = processScratchDir().string() + "/solution.replay";
     const auto [status, out] =
         runSim("'" + cornerHole() + "' --seed 7 --course-size 648x480 --solve --max-strokes 3 --replay '" + file + "'");
     ASSERT_EQ(status, 0) << out;
@@ -161,7 +161,7 @@ TEST(SolverCommand, ReplayOfASolutionStartsOnTheHoleMakesEachPuttWithTheMouseAnd
     const std::string& t = expected.text;
     EXPECT_EQ(t.rfind("orbigolf-replay 1\n", 0), 0u);
     EXPECT_NE(t.find("\nseed 7\n"), std::string::npos);
-    EXPECT_NE(t.find("\nhole orbigolf_solver_"), std::string::npos);
+    EXPECT_NE(t.find("\nhole solver_"), std::string::npos);
     EXPECT_NE(t.find("\ncontrol pull1 1\n"), std::string::npos);
     size_t presses = 0, releases = 0;
     for (size_t at = 0; (at = t.find("mousedown left ", at)) != std::string::npos; ++at) ++presses;
