@@ -351,6 +351,23 @@ TEST(BallMotion, SandCutsOnlyASpeedAboveTwoAndAHalfAndSlimeBrakesEveryGrain) {
     EXPECT_FALSE(slime.shadow || slime.dot);
 }
 
+TEST(BallMotion, ASinkingBallIsHeldToHalfSpeedThenSlowsBySixtyFiveThousandths) {
+    const auto afterFriction = [](double speed) {
+        GameState s = testing::makeState();
+        RecordingEffects fx;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, speed);
+        b.sunk = 1;
+        applyFriction(s, b, fx);
+        return b.speed;
+    };
+    EXPECT_EQ(afterFriction(0.6), 0.5);
+    EXPECT_EQ(afterFriction(4.0), 0.5);
+    // 0.505 - 0.005 is exactly 0.5: not above half speed, so it slows.
+    EXPECT_DOUBLE_EQ(afterFriction(0.505), 0.5 - 0.065);
+    EXPECT_DOUBLE_EQ(afterFriction(0.3), 0.3 - 0.005 - 0.065);
+    EXPECT_EQ(afterFriction(0.05), 0.0);  // never below rest
+}
+
 TEST(Particles, FlyBounceDieAndGlanceOffWallStripsOncePerRound) {
     GameState s = testing::makeState();
     particlerec q;
