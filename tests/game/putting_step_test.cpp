@@ -56,5 +56,50 @@ TEST(PuttingStep, TheGaugeShowsAThirdOfTheStrengthRoundedToEven) {
     EXPECT_EQ(patternForPull(8), 1);     // 4 / 3
 }
 
+TEST(PuttingStep, APushPuttShowsTheMarker75PixelsOutAndTheClubAtItsBackswing) {
+    GameState s = aimingState();
+    s.playerRecs[1].pullPutt = 0;
+    testing::RecordingEffects fx;
+    // Aiming: the mouse 64 pixels left of the anchor turns the ball to heading 192, down
+    // the screen; the club stands 12 pixels behind it.
+    s.mouseX = 320 - 64;
+    PuttDrawing g;
+    puttingStep(s, fx, g);
+    EXPECT_EQ(s.playerRecs[1].heading, 192);
+    EXPECT_TRUE(g.marker && g.club);
+    EXPECT_FALSE(g.gauge);
+    EXPECT_EQ(g.markerX, 320 - 16);
+    EXPECT_EQ(g.markerY, 240 - 75 - 13);
+    EXPECT_EQ(g.clubX, 320 - 47);
+    EXPECT_EQ(g.clubY, 240 + 12 - 125);
+
+    // Backswing set: the mouse 100 pixels below the anchor gives power 50; the marker
+    // stays 75 pixels out and the gauge stands there.
+    s.puttPhase = PuttPhase::BackswingSet;
+    s.mouseY = 240 + 100;
+    puttingStep(s, fx, g);
+    EXPECT_EQ(s.pushPower, 50);
+    EXPECT_EQ(g.markerY, 240 - 75 - 13);
+    EXPECT_EQ(g.gaugeY, 240 - 75 - 56);
+    EXPECT_EQ(g.gaugePattern, 17);  // 50 / 3
+    EXPECT_EQ(g.clubY, 240 + 50 - 125);
+    s.mouseY = 240 + 400;
+    puttingStep(s, fx, g);
+    EXPECT_EQ(s.pushPower, 90);  // at most 90
+    s.mouseY = 240 + 2;
+    puttingStep(s, fx, g);
+    EXPECT_EQ(s.pushPower, 5);  // at least 5
+
+    // The forward swing: the marker and the gauge stay 75 pixels out until the club
+    // passes the ball.
+    s.puttPhase = PuttPhase::ForwardSwing;
+    s.mouseY = 240 + 30;
+    puttingStep(s, fx, g);
+    EXPECT_EQ(s.playerRecs[1].speed, 15);
+    EXPECT_EQ(g.markerY, 240 - 75 - 13);
+    EXPECT_EQ(g.gaugeY, 240 - 75 - 56);
+    EXPECT_EQ(g.gaugePattern, 5);
+}
+
 }  // namespace
 }  // namespace orbigolf
