@@ -184,6 +184,11 @@ TEST(Scenery, BubblesRestartAboveTheScreenAndDropToMinus90BelowIt) {
     EXPECT_GE(s.stars[1].y, 0);
     EXPECT_EQ(s.stars[1].frame, 0);  // restarted; with no picture frames the counter wraps at once
     EXPECT_EQ(s.stars[2].y, -90);
+
+    GameState edge = sceneryState("course4hole3");
+    edge.stars[1] = starrec{100, 484, 6, 0};  // rises 4 to the screen's bottom row and stays
+    sceneryStep(edge, fx, none, 640, 480);
+    EXPECT_EQ(edge.stars[1].y, 480);
 }
 
 TEST(Scenery, FallingRocksThrowEightParticles) {
