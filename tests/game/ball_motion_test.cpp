@@ -119,6 +119,9 @@ TEST(Walls, BentWallAnglesDependOnTheArrivalDirection) {
     const struct { int32_t heading, a19, a109; } rows[] = {
         {8, 32, 96}, {9, 38, 102}, {24, 45, 109}, {25, 42, 107}, {56, 34, 99}, {57, 32, 96}, {72, 32, 96},
         {73, 29, 94}, {112, 19, 83}, {113, 26, 90}, {128, 32, 96}, {137, 38, 102}, {255, 32, 96}, {-16, 19, 83},
+        // The last heading of every band.
+        {16, 38, 102}, {32, 42, 107}, {40, 39, 104}, {48, 37, 102}, {80, 29, 94}, {88, 26, 91}, {96, 24, 89},
+        {104, 21, 86}, {120, 26, 90},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(arrivalWallAngle(19, r.heading), r.a19) << r.heading;
@@ -294,7 +297,7 @@ TEST(Strokes, FromSandTheBallHopsAndAPushPuttWhiffCostsNothing) {
     b.inSand = 1;
     commonStrokeSteps(s, true, fx);
     EXPECT_EQ(b.climb, 2.5);
-    EXPECT_EQ(b.airborne, 1);  // a flag the trace shows as a number
+    EXPECT_EQ(b.airborne, 1);  // flags hold 0 or 1
     EXPECT_TRUE(b.moving && s.anyMoving);
     EXPECT_EQ(b.strokes, 1);
     EXPECT_EQ(fx.sounds, std::vector<int>{0});

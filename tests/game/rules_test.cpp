@@ -97,7 +97,7 @@ TEST(HoleEnd, TiesAllWinAndTheThirdHoleEndsTheGame) {
         EXPECT_EQ(two.holesWon, 1);
         EXPECT_EQ(two.holeStrokes[hole], 3);
         EXPECT_EQ(s.holeNum, hole + 1);
-        EXPECT_EQ(s.gameOver != 0, hole == 3);
+        EXPECT_EQ(s.gameOver, hole == 3 ? 1 : 0);  // flags hold 0 or 1
         EXPECT_EQ(s.screenMode, hole == 3 ? ScreenMode::ScoreCard : ScreenMode::BetweenHoles);
         EXPECT_EQ(fx.count(18), hole == 3 ? 2 : 1);  // the par sound, then the end of the game
     }

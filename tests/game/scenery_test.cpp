@@ -174,6 +174,23 @@ TEST(Scenery, ParallaxFollowsSmallViewMovesAndIgnoresJumps) {
     EXPECT_EQ(s.sceneScrollY, 200);
 }
 
+TEST(Scenery, OnACourseSmallerThanTheScreenMotesWrapEightPixelsBeforeItsEdge) {
+    GameState s = sceneryState("course1hole4");  // rain: 10 left and 10 down for picture 6
+    s.courseWidth = 600;
+    s.courseHeight = 400;
+    SoundLog fx;
+    const ListFrameCounts none(nullptr);
+    s.stars[1] = starrec{603, 100, 6, 0};  // to x 593, past 600 - 8: back to the left edge
+    s.stars[2] = starrec{602, 100, 6, 0};  // to x 592: stays
+    s.stars[3] = starrec{300, 383, 6, 0};  // to y 393, past 400 - 8: back to the top
+    s.stars[4] = starrec{300, 382, 6, 0};  // to y 392: stays
+    sceneryStep(s, fx, none, 640, 480);
+    EXPECT_EQ(s.stars[1].x, 0);
+    EXPECT_EQ(s.stars[2].x, 592);
+    EXPECT_EQ(s.stars[3].y, 0);
+    EXPECT_EQ(s.stars[4].y, 392);
+}
+
 TEST(Scenery, BubblesRestartAboveTheScreenAndDropToMinus90BelowIt) {
     GameState s = sceneryState("course4hole3");
     SoundLog fx;
