@@ -266,10 +266,10 @@ TEST_F(ScreenTest, HelpPagesAndHoleCard) {
     expectGolden(display, "help_pull_putt");
     s.curPlayer = 2;  // putts by push
     tick();
-    review(display, "help_push_putt");
+    expectGolden(display, "help_push_putt");
     s.screenMode = ScreenMode::HoleCard;
     tick();
-    review(display, "hole_card");
+    expectGolden(display, "hole_card");
 }
 
 // What the heads-up display writes: the words of the scrolling line and the large messages.
