@@ -76,6 +76,17 @@ TEST_F(AreaKinds, ThrowingAreasActOnlyOnABallBelowHeightFour) {
     }
 }
 
+TEST_F(AreaKinds, ABallTooFastForTheCupSaysSoSevenTimesInTen) {
+    for (int i = 0; i < 2000; ++i) {
+        area(5);
+        ball->speed = 2.5;
+        act();
+    }
+    // Seven in ten of 2000: about 1400, far from the 1556 of seven in nine.
+    EXPECT_GT(fx.count(10), 1330);
+    EXPECT_LT(fx.count(10), 1470);
+}
+
 TEST_F(AreaKinds, WaterSinksALowBallOnceAndSetsTheDropPoint) {
     arearec& w = area(24);
     w.p1 = 120;
