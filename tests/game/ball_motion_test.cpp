@@ -92,6 +92,26 @@ TEST(BallMotion, RampEdgesTurnTheBallAndLaunchItOffTheLowSide) {
     }
 }
 
+TEST(BallMotion, RampEdgesLaunchOnlyInsideTheirOpenWindows) {
+    // Off the low side heading into (208, 240) or (0, 32), off the high side into
+    // (144, 176) or (96, 128), after the edge has turned the ball; bounds excluded.
+    const auto inside = [](int32_t h, int32_t a, int32_t b) { return h > a && h < b; };
+    for (const int32_t lastTilt : {-13, 13}) {
+        for (int32_t heading = -40; heading < 300; ++heading) {
+            playerrec b;
+            b.lastTilt = lastTilt;
+            b.tilt = 0;
+            b.heading = heading;
+            b.speed = 3.0;
+            rampEdges(b);
+            const int32_t h = b.heading;
+            const bool window = lastTilt == -13 ? inside(h, 208, 240) || inside(h, 0, 32)
+                                                : inside(h, 144, 176) || inside(h, 96, 128);
+            EXPECT_EQ(b.airborne != 0, window) << lastTilt << " at " << heading << " turned to " << h;
+        }
+    }
+}
+
 TEST(AreaShapes, WallStripDiscAndQuadrilateral) {
     arearec wall;
     wall.x1 = 100; wall.y1 = 100; wall.x2 = 200; wall.y2 = 100;
@@ -190,6 +210,20 @@ TEST(Collisions, StruckBallTakesTheLineOfCentresAndTheStrikerGlancesOff) {
     EXPECT_FALSE(clear(a.x + turnCos(250), a.y + turnSin(250)));
     EXPECT_EQ(a.lastX, a.x);
     EXPECT_EQ(fx.sounds, std::vector<int>{1});  // no bonus stroke without plus1
+}
+
+TEST(Collisions, ABallBelowTheOtherIsPulledClearAtMoreThanTwentyOnTheGround) {
+    // Straight down the screen ground distance counts rows twice: clear at 11 rows
+    // (22 on the ground) while only 11 apart plainly.
+    GameState s = testing::makeState(2);
+    RecordingEffects fx;
+    Rules rules;
+    rules.collide = true;
+    playerrec& a = placeBall(s, 1, 400, 305, 192, 1.0);
+    placeBall(s, 2, 400, 300);
+    collideWithOtherBalls(s, 1, rules, fx);
+    EXPECT_EQ(a.x, 400);
+    EXPECT_EQ(a.y, 311);
 }
 
 TEST(Collisions, NeverWithCollisionsOffOrWithAHoledOrIdleBall) {
