@@ -49,6 +49,12 @@ TEST_F(AreaKinds, CupTakesABallOfSpeedTwoOrLessAndHopsAFasterOne) {
     EXPECT_TRUE(ball->heading >= 2 && ball->heading <= 17);
     EXPECT_EQ(s.message, kPad + "TOO FAST TO GO IN");
 
+    area(26);  // a pipe takes a ball of speed two or less, at most at three quarters
+    ball->speed = 1.5;
+    act();
+    EXPECT_TRUE(ball->piped);
+    EXPECT_EQ(ball->speed, 0.75);
+
     area(26);  // a pipe hops a fast ball even high in the air
     ball->speed = 3;
     ball->z = 20;

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
+#include "drawing_test_support.h"
+#include "game/picture_numbers.h"
 #include "game/putting.h"
 #include "game_test_support.h"
 
@@ -99,6 +102,27 @@ TEST(PuttingStep, APushPuttShowsTheMarker75PixelsOutAndTheClubAtItsBackswing) {
     EXPECT_EQ(g.markerY, 240 - 75 - 13);
     EXPECT_EQ(g.gaugeY, 240 - 75 - 56);
     EXPECT_EQ(g.gaugePattern, 5);
+}
+
+TEST(PuttingStep, TheClubsShadowTakesTheFullColourAwayOverItsWholeBox) {
+    TDXImageList gui;
+    testing::fillList(gui, gui::kClub + 1);
+    testing::setItem(gui, gui::kClubShadow, testing::solidItem(96, 142, testing::makeRgb(255, 255, 255)));
+    testing::setItem(gui, gui::kClub, testing::pictureItem(1, 1, [](int, int) { return testing::makeRgb(0, 0, 0); },
+                                                           0, 0, true));
+    platform::Display d;
+    testing::initDisplay(d, 320, 240);
+    d.fill(0xFFFF);
+    PuttDrawing g;
+    g.club = true;
+    g.clubX = 100;
+    g.clubY = 50;
+    drawPutting(d, GamePictures{&gui, nullptr, nullptr}, g);
+    for (const auto& [x, y] : {std::pair{100, 50}, std::pair{195, 191}, std::pair{150, 120}}) {
+        EXPECT_EQ(testing::raw(d, x, y), 0) << x << "," << y;
+    }
+    EXPECT_EQ(testing::raw(d, 196, 120), 0xFFFF);  // just right of the box
+    EXPECT_EQ(testing::raw(d, 150, 192), 0xFFFF);  // just below it
 }
 
 }  // namespace
