@@ -57,6 +57,25 @@ TEST_F(AreaKinds, CupTakesABallOfSpeedTwoOrLessAndHopsAFasterOne) {
     EXPECT_DOUBLE_EQ(ball->climb, 3 / 1.75);
 }
 
+TEST_F(AreaKinds, ThrowingAreasActOnlyOnABallBelowHeightFour) {
+    // Cup (a fast ball hops out), spring, fan and blast: 3.99 is low enough, 4 is not.
+    for (const int kind : {5, 13, 43, 27}) {
+        for (const double z : {0.0, 3.5, 3.99}) {
+            area(kind);
+            ball->speed = 2.5;
+            ball->z = z;
+            act();
+            EXPECT_TRUE(ball->airborne) << "kind " << kind << " at height " << z;
+        }
+        area(kind);
+        ball->speed = 2.5;
+        ball->z = 4;
+        act();
+        EXPECT_FALSE(ball->airborne) << "kind " << kind;
+        EXPECT_EQ(ball->speed, kind == 5 ? 0.75 : 2.5) << "kind " << kind;  // the cup takes it
+    }
+}
+
 TEST_F(AreaKinds, WaterSinksALowBallOnceAndSetsTheDropPoint) {
     arearec& w = area(24);
     w.p1 = 120;

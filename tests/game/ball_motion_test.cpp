@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <utility>
 #include <vector>
 
@@ -292,7 +294,8 @@ TEST(Strokes, FromSandTheBallHopsAndAPushPuttWhiffCostsNothing) {
     b.inSand = 1;
     commonStrokeSteps(s, true, fx);
     EXPECT_EQ(b.climb, 2.5);
-    EXPECT_TRUE(b.airborne && b.moving && s.anyMoving);
+    EXPECT_EQ(b.airborne, 1);  // a flag the trace shows as a number
+    EXPECT_TRUE(b.moving && s.anyMoving);
     EXPECT_EQ(b.strokes, 1);
     EXPECT_EQ(fx.sounds, std::vector<int>{0});
     EXPECT_EQ(fx.parks, 1);
@@ -349,6 +352,41 @@ TEST(BallMotion, SandCutsOnlyASpeedAboveTwoAndAHalfAndSlimeBrakesEveryGrain) {
     EXPECT_NEAR(slowed, 2.0 - 33 * 0.025, 1e-12);
     EXPECT_EQ(slime.colour, rgbColour(111, 238, 53));
     EXPECT_FALSE(slime.shadow || slime.dot);
+}
+
+TEST(BallMotion, ASinkingBallIsHeldToHalfSpeedThenSlowsBySixtyFiveThousandths) {
+    const auto afterFriction = [](double speed) {
+        GameState s = testing::makeState();
+        RecordingEffects fx;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, speed);
+        b.sunk = 1;
+        applyFriction(s, b, fx);
+        return b.speed;
+    };
+    EXPECT_EQ(afterFriction(0.6), 0.5);
+    EXPECT_EQ(afterFriction(4.0), 0.5);
+    // 0.505 - 0.005 is exactly 0.5: not above half speed, so it slows.
+    EXPECT_DOUBLE_EQ(afterFriction(0.505), 0.5 - 0.065);
+    EXPECT_DOUBLE_EQ(afterFriction(0.3), 0.3 - 0.005 - 0.065);
+    EXPECT_EQ(afterFriction(0.05), 0.0);  // never below rest
+}
+
+TEST(BallMotion, ALandingRaisesDustFromABounceOfOneAndAHalf) {
+    // -2.3076923076923075 * -0.65 is exactly 1.5; one step closer to zero bounces lower.
+    const auto dustAfterLanding = [](double climb) {
+        GameState s = testing::makeState();
+        RecordingEffects fx;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, 1.0);
+        b.airborne = 1;
+        b.climb = climb;
+        fly(s, b, fx);
+        EXPECT_EQ(fx.sounds, std::vector<int>{2});  // every landing bounces
+        return s.particles[28].active != 0;
+    };
+    EXPECT_TRUE(dustAfterLanding(-2.3076923076923075));
+    EXPECT_FALSE(dustAfterLanding(std::nextafter(-2.3076923076923075, 0.0)));
+    EXPECT_TRUE(dustAfterLanding(-4.0));
+    EXPECT_FALSE(dustAfterLanding(-1.0));
 }
 
 TEST(Particles, FlyBounceDieAndGlanceOffWallStripsOncePerRound) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include "game/camera.h"
 
@@ -139,6 +140,21 @@ TEST(Camera, FreeScrollScalesWithSubstepsAndReadsTheMouseAtTheEdges) {
     EXPECT_EQ(s.scrollVY, -8);
     EXPECT_EQ(s.scrollX, 501);
     EXPECT_EQ(s.scrollY, 499);
+}
+
+TEST(Camera, TheMouseScrollsOnlyFromTheThreeOutermostPixels) {
+    const auto speedsAt = [](int mouseX, int mouseY) {
+        GameState s = viewState();
+        s.scrollX = s.scrollY = 500;
+        s.mouseX = mouseX;
+        s.mouseY = mouseY;
+        moveView(s, 640, 480);
+        return std::make_pair(s.scrollVX, s.scrollVY);
+    };
+    EXPECT_EQ(speedsAt(636, 476), std::make_pair(0, 0));  // exactly W - 4 and H - 4
+    EXPECT_EQ(speedsAt(637, 477), std::make_pair(2, 2));
+    EXPECT_EQ(speedsAt(4, 4), std::make_pair(0, 0));
+    EXPECT_EQ(speedsAt(3, 3), std::make_pair(-2, -2));
 }
 
 TEST(Camera, LimitsAndCentringOfASmallCourse) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <set>
+#include <utility>
 #include <string>
 
 #include "game/geometry.h"
@@ -426,6 +427,54 @@ TEST(HoleSetUp, OnlyTheStartPlayerIsInPlayAndFixedSpritesFollowTheHoleName) {
     s.holeName = "Course1hole3";  // letter case counts
     setUpHoleState(s, Rules{});
     EXPECT_EQ(s.sprites[38].x, 0);
+}
+
+// Where each hole's standing animations are placed: slot, x, y, picture, blend and
+// starting tick. Holes the content set lacks keep theirs too, for hole files made
+// under those names.
+TEST(HoleSetUp, EveryHoleGetsItsStandingAnimationsInTheirSlots) {
+    const std::pair<std::string, std::string> expected[] = {
+        {"training1", "35 340 165 9 0 0 | 36 1071 364 10 0 0 | 37 218 647 11 0 0"},
+        {"course1hole2", "37 252 489 8 0 0"},
+        {"course1hole3", "35 930 240 9 192 0 | 37 470 808 9 -220 0 | 38 520 822 9 -220 7 | 39 236 127 9 -220 0 | 40 171 125 9 250 7"},
+        {"course3hole1", "36 600 500 5 0 0 | 37 602 509 6 -192 0"},
+        {"course3hole2", "35 858 151 6 0 0 | 36 12 674 7 0 0"},
+        {"course1hole7", "36 1080 402 5 0 0 | 37 1082 411 6 -192 0 | 38 286 237 10 0 0 | 39 1181 682 11 0 0"},
+        {"course1hole8", "35 837 452 6 0 0"},
+        {"course1hole9", "36 430 879 5 0 0 | 37 432 888 6 -192 0 | 38 956 203 10 0 0 | 39 338 1165 11 0 0"},
+        {"course2hole4", "37 698 556 9 0 0 | 38 941 435 10 0 0 | 39 849 226 11 0 0"},
+        {"course2hole1", "35 469 779 11 64 0 | 36 345 702 5 0 0 | 37 347 711 6 -192 0"},
+        {"course2hole7", "37 342 222 9 0 0 | 38 377 520 10 0 0"},
+        {"course2hole5", "35 617 110 6 0 0 | 36 860 227 7 0 0 | 37 469 512 8 0 0 | 38 138 601 9 0 0 | 39 1020 856 10 0 0"},
+        {"course2hole2", "35 217 314 6 0 0 | 36 491 160 7 0 0 | 37 171 760 8 0 0 | 38 905 767 9 0 0 | 39 373 1115 10 0 0 | 40 1047 575 11 0 0"},
+        {"course2hole8", "37 87 603 8 0 0 | 38 372 634 9 0 0 | 39 580 833 10 0 0 | 40 1514 123 11 0 0"},
+        {"course2hole6", "36 449 506 5 0 0 | 37 451 515 6 -192 0"},
+        {"course2hole9", "35 511 81 9 0 0 | 36 666 518 10 0 0 | 37 171 781 11 0 0"},
+        {"course1hole6", "36 220 83 9 0 0 | 37 97 145 10 0 0 | 38 777 1878 11 0 0"},
+        {"course3hole3", "38 890 307 11 0 0"},
+        {"course3hole4", "36 158 602 5 0 0 | 37 160 611 6 -192 0 | 38 1050 244 11 0 0"},
+        {"course3hole5", "36 257 805 5 0 0 | 37 259 814 6 -192 0"},
+        {"course3hole7", "35 1000 364 8 0 0 | 36 1164 386 8 0 0 | 37 1060 884 8 0 0 | 38 1128 851 8 0 0 | 39 1233 290 8 0 0 | 40 1047 200 9 0 0"},
+        {"course4hole3", "36 634 726 11 0 0 | 37 265 466 10 0 0"},
+        {"course4hole7", "36 1113 570 5 0 0 | 37 1115 579 6 -192 0"},
+    };
+    for (const auto& [hole, sprites] : expected) {
+        GameState s = testing::makeState();
+        s.holeName = hole;
+        s.nextEffect = 9;
+        placeFixedSprites(s);
+        EXPECT_EQ(s.nextEffect, 1);
+        std::string placed;
+        for (int slot = 1; slot <= kMaxSprites; ++slot) {
+            const spriterec& r = s.sprites[slot];
+            if (!r.keep) continue;
+            EXPECT_EQ(r.pulse, 0);
+            if (!placed.empty()) placed += " | ";
+            placed += std::to_string(slot) + " " + std::to_string(r.x) + " " + std::to_string(r.y) + " " +
+                      std::to_string(r.image) + " " + std::to_string(r.blend) + " " + std::to_string(r.tick);
+        }
+        EXPECT_EQ(placed, sprites) << hole;
+    }
 }
 
 TEST(BallRules, SinkingStopsTheBallAtRowSevenAndAPipeDropCapsItsFall) {

@@ -184,6 +184,31 @@ TEST(Scenery, BubblesRestartAboveTheScreenAndDropToMinus90BelowIt) {
     EXPECT_GE(s.stars[1].y, 0);
     EXPECT_EQ(s.stars[1].frame, 0);  // restarted; with no picture frames the counter wraps at once
     EXPECT_EQ(s.stars[2].y, -90);
+
+    GameState edge = sceneryState("course4hole3");
+    edge.stars[1] = starrec{100, 484, 6, 0};  // rises 4 to the screen's bottom row and stays
+    sceneryStep(edge, fx, none, 640, 480);
+    EXPECT_EQ(edge.stars[1].y, 480);
+}
+
+TEST(Scenery, DriftingMotesStepThroughTheirFramesAndStartAgainAtTheFirst) {
+    struct ThreeFrames final : FrameCounts {
+        int32_t framesOf(int32_t) const override { return 3; }
+    };
+    GameState s = sceneryState("course1hole5");
+    SoundLog fx;
+    const ThreeFrames three;
+    std::vector<int32_t> frames;
+    for (int tick = 0; tick < 200; ++tick) {
+        const int32_t before = s.stars[1].frame;
+        sceneryStep(s, fx, three, 640, 480);
+        const int32_t after = s.stars[1].frame;
+        ASSERT_TRUE(after == before || after == (before + 1) % 3) << before << " -> " << after;
+        if (after != before) frames.push_back(after);
+    }
+    // About one tick in four steps the frame: 0, 1, 2, then 0 again.
+    ASSERT_GE(frames.size(), 20u);
+    EXPECT_LE(frames.size(), 80u);
 }
 
 TEST(Scenery, FallingRocksThrowEightParticles) {
