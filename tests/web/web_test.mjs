@@ -4,7 +4,8 @@
 //   - what the page downloads to get there stays under 15 MB (the bytes are printed);
 //   - a version 1 replay played in the page gives the native program's summary, byte for
 //     byte (the time per tick in both is printed);
-//   - clicking the start-game spot, "Start Game" and one putt changes what the page shows.
+//   - clicking the start-game spot, "Start Game" and one putt changes what the page shows;
+//   - a damaged data package stops the page with a message.
 //
 //   node tests/web/web_test.mjs WEB_DIR NATIVE_PROGRAM REPLAY_FILE [TIMING_PROGRAM]
 //
@@ -29,16 +30,21 @@ const kMaxDownloadBytes = 15e6;
 const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.gz': 'application/gzip',
                '.data': 'application/octet-stream', '.webm': 'video/webm', '.replay': 'text/plain'};
 
-// The page's folder, and the replay under /replays/.
+// The page's folder, and the replay under /replays/. Under /damaged/ the same page gets its
+// data package cut off half-way, as a broken download would leave it.
 function serve() {
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
-    const name = decodeURIComponent(url.pathname);
+    let name = decodeURIComponent(url.pathname);
+    const damaged = name.startsWith('/damaged/');
+    if (damaged) name = name.slice('/damaged'.length);
     const file = name.startsWith('/replays/') ? path.join(path.dirname(replayFile), path.basename(name))
                                               : path.join(webDir, path.normalize(name === '/' ? '/index.html' : name));
     try {
-      const body = readFileSync(file);
-      response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream'});
+      let body = readFileSync(file);
+      if (damaged && name === '/index.data.gz') body = body.subarray(0, body.length >> 1);
+      response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+                               'Content-Length': body.length});
       response.end(body);
     } catch {
       response.writeHead(404);
@@ -65,28 +71,32 @@ const browser = await puppeteer.launch({
          '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
 });
 
-// Every response's body, as the page received it, counted into `downloads` by file name.
-function countDownloads(page, downloads) {
-  page.on('requestfinished', (request) => {
-    const response = request.response();
-    if (!response || request.url().startsWith('data:')) return;
-    downloads.push(response.buffer().then((body) => [new URL(request.url()).pathname, body.length], () => null));
+// The bytes of every response as they came over the network (body and headers), counted
+// into `downloads` by file name. The browser's own count costs the page nothing, where
+// fetching each body back over the DevTools connection would slow the start-up it times.
+async function countDownloads(page, downloads) {
+  const cdp = await page.createCDPSession();
+  await cdp.send('Network.enable');
+  const urls = new Map();
+  cdp.on('Network.responseReceived', (e) => urls.set(e.requestId, e.response.url));
+  cdp.on('Network.loadingFinished', (e) => {
+    const url = urls.get(e.requestId);
+    if (url && !url.startsWith('data:')) downloads.push([new URL(url).pathname, e.encodedDataLength]);
   });
 }
 
-async function downloadedBytes(downloads) {
-  const files = (await Promise.all(downloads)).filter((f) => f !== null);
-  return {total: files.reduce((sum, [, bytes]) => sum + bytes, 0),
-          files: files.map(([name, bytes]) => `${name.slice(1) || 'index.html'} ${bytes}`).join(', ')};
+function downloadedBytes(downloads) {
+  return {total: downloads.reduce((sum, [, bytes]) => sum + bytes, 0),
+          files: downloads.map(([name, bytes]) => `${name.slice(1) || 'index.html'} ${bytes}`).join(', ')};
 }
 
-async function openPage(query, errors, downloads = []) {
+async function openPage(query, errors, downloads = [], folder = '') {
   const page = await browser.newPage();
   await page.setViewport({width: 640, height: 480});
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
   page.on('pageerror', (e) => errors.push(String(e)));
-  countDownloads(page, downloads);
-  await page.goto(base + 'index.html' + query, {waitUntil: 'load'});
+  await countDownloads(page, downloads);
+  await page.goto(base + folder + 'index.html' + query, {waitUntil: 'load'});
   return page;
 }
 
@@ -116,7 +126,7 @@ try {
     const times = await page.evaluate(() => window.orbigolfTimes);
     console.log(`launch pad: first picture after ${times.firstPicture.toFixed(0)} ms (files unpacked after ` +
                 `${times.unpacked.toFixed(0)} ms, program started after ${times.mainStarted.toFixed(0)} ms)`);
-    const download = await downloadedBytes(downloads);
+    const download = downloadedBytes(downloads);
     console.log(`download to the launch pad: ${download.total} bytes (${download.files})`);
     check(download.total > 0 && download.total <= kMaxDownloadBytes,
           `the page downloads at most ${kMaxDownloadBytes} bytes to reach the launch pad`);
@@ -176,6 +186,17 @@ try {
     await page.close();
   }
 
+  // A damaged data package: the page says so instead of hanging or starting half a game.
+  {
+    const errors = [];
+    const page = await openPage('?skipintro=1', errors, [], 'damaged/');
+    await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Orbigolf cannot start'),
+                               {timeout: 30000});
+    const status = await page.evaluate(() => document.getElementById('status').textContent);
+    check(!status.includes('undefined') && (await page.evaluate(() => window.orbigolfTimes.mainStarted)) === undefined,
+          `a damaged data package stops the page with a message: "${status}"`);
+    await page.close();
+  }
 } catch (e) {
   check(false, 'the page ran: ' + e.message);
 } finally {
