@@ -46,7 +46,15 @@ std::optional<std::string> DataFile::read(void* into, size_t room, size_t& got) 
 }
 
 bool DataFile::withMapped(size_t size, const std::function<void(std::span<const uint8_t>)>& use) {
+#if defined(__EMSCRIPTEN__)
+    // The browser's file system holds its files in memory already, and a mapping there is a
+    // new copy (allocated, cleared, then filled): dearer than a read into the kept buffer.
+    (void)size;
+    (void)use;
+    return false;
+#else
     return fd_ >= 0 && withMappedFile(fd_, size, use);
+#endif
 }
 
 }  // namespace orbigolf::platform
