@@ -76,6 +76,17 @@ TEST_F(AreaKinds, ThrowingAreasActOnlyOnABallBelowHeightFour) {
     }
 }
 
+TEST_F(AreaKinds, ABallTooFastForTheCupSaysSoSevenTimesInTen) {
+    for (int i = 0; i < 2000; ++i) {
+        area(5);
+        ball->speed = 2.5;
+        act();
+    }
+    // Seven in ten of 2000: about 1400, far from the 1556 of seven in nine.
+    EXPECT_GT(fx.count(10), 1330);
+    EXPECT_LT(fx.count(10), 1470);
+}
+
 TEST_F(AreaKinds, WaterSinksALowBallOnceAndSetsTheDropPoint) {
     arearec& w = area(24);
     w.p1 = 120;
@@ -389,6 +400,31 @@ TEST_F(AreaKinds, ConstructionWorkerAndLauncher) {
         EXPECT_EQ(ball->z, 20);
         EXPECT_TRUE(ball->airborne);
     }
+
+    // The length is divided by 46 to 55: a launcher 55 long throws at 1 to 55/46.
+    std::set<double> speeds;
+    for (int i = 0; i < 300; ++i) {
+        arearec& l = area(37);
+        l.x3 = 900; l.y3 = 680;
+        l.x4 = 955; l.y4 = 680;
+        act();
+        speeds.insert(ball->speed);
+    }
+    EXPECT_EQ(speeds.size(), 10u);
+    EXPECT_EQ(*speeds.begin(), 1.0);
+    EXPECT_EQ(*speeds.rbegin(), 55.0 / 46);
+}
+
+TEST_F(AreaKinds, AnEruptionThrowsTheBallAnyWayRound) {
+    std::set<int32_t> headings;
+    for (int i = 0; i < 5000; ++i) {
+        area(12);
+        act();
+        headings.insert(ball->heading);
+    }
+    EXPECT_EQ(headings.size(), 360u);
+    EXPECT_EQ(*headings.begin(), 0);
+    EXPECT_EQ(*headings.rbegin(), 359);
 }
 
 }  // namespace

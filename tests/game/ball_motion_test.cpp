@@ -92,6 +92,26 @@ TEST(BallMotion, RampEdgesTurnTheBallAndLaunchItOffTheLowSide) {
     }
 }
 
+TEST(BallMotion, RampEdgesLaunchOnlyInsideTheirOpenWindows) {
+    // Off the low side heading into (208, 240) or (0, 32), off the high side into
+    // (144, 176) or (96, 128), after the edge has turned the ball; bounds excluded.
+    const auto inside = [](int32_t h, int32_t a, int32_t b) { return h > a && h < b; };
+    for (const int32_t lastTilt : {-13, 13}) {
+        for (int32_t heading = -40; heading < 300; ++heading) {
+            playerrec b;
+            b.lastTilt = lastTilt;
+            b.tilt = 0;
+            b.heading = heading;
+            b.speed = 3.0;
+            rampEdges(b);
+            const int32_t h = b.heading;
+            const bool window = lastTilt == -13 ? inside(h, 208, 240) || inside(h, 0, 32)
+                                                : inside(h, 144, 176) || inside(h, 96, 128);
+            EXPECT_EQ(b.airborne != 0, window) << lastTilt << " at " << heading << " turned to " << h;
+        }
+    }
+}
+
 TEST(AreaShapes, WallStripDiscAndQuadrilateral) {
     arearec wall;
     wall.x1 = 100; wall.y1 = 100; wall.x2 = 200; wall.y2 = 100;
@@ -119,6 +139,9 @@ TEST(Walls, BentWallAnglesDependOnTheArrivalDirection) {
     const struct { int32_t heading, a19, a109; } rows[] = {
         {8, 32, 96}, {9, 38, 102}, {24, 45, 109}, {25, 42, 107}, {56, 34, 99}, {57, 32, 96}, {72, 32, 96},
         {73, 29, 94}, {112, 19, 83}, {113, 26, 90}, {128, 32, 96}, {137, 38, 102}, {255, 32, 96}, {-16, 19, 83},
+        // The last heading of every band.
+        {16, 38, 102}, {32, 42, 107}, {40, 39, 104}, {48, 37, 102}, {80, 29, 94}, {88, 26, 91}, {96, 24, 89},
+        {104, 21, 86}, {120, 26, 90},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(arrivalWallAngle(19, r.heading), r.a19) << r.heading;
@@ -187,6 +210,20 @@ TEST(Collisions, StruckBallTakesTheLineOfCentresAndTheStrikerGlancesOff) {
     EXPECT_FALSE(clear(a.x + turnCos(250), a.y + turnSin(250)));
     EXPECT_EQ(a.lastX, a.x);
     EXPECT_EQ(fx.sounds, std::vector<int>{1});  // no bonus stroke without plus1
+}
+
+TEST(Collisions, ABallBelowTheOtherIsPulledClearAtMoreThanTwentyOnTheGround) {
+    // Straight down the screen ground distance counts rows twice: clear at 11 rows
+    // (22 on the ground) while only 11 apart plainly.
+    GameState s = testing::makeState(2);
+    RecordingEffects fx;
+    Rules rules;
+    rules.collide = true;
+    playerrec& a = placeBall(s, 1, 400, 305, 192, 1.0);
+    placeBall(s, 2, 400, 300);
+    collideWithOtherBalls(s, 1, rules, fx);
+    EXPECT_EQ(a.x, 400);
+    EXPECT_EQ(a.y, 311);
 }
 
 TEST(Collisions, NeverWithCollisionsOffOrWithAHoledOrIdleBall) {
@@ -294,7 +331,7 @@ TEST(Strokes, FromSandTheBallHopsAndAPushPuttWhiffCostsNothing) {
     b.inSand = 1;
     commonStrokeSteps(s, true, fx);
     EXPECT_EQ(b.climb, 2.5);
-    EXPECT_EQ(b.airborne, 1);  // a flag the trace shows as a number
+    EXPECT_EQ(b.airborne, 1);  // flags hold 0 or 1
     EXPECT_TRUE(b.moving && s.anyMoving);
     EXPECT_EQ(b.strokes, 1);
     EXPECT_EQ(fx.sounds, std::vector<int>{0});

@@ -64,6 +64,21 @@ TEST(Camera, GlideEndsAtTheCourseEdgeWhenTheOtherAxisHasArrived) {
     EXPECT_FALSE(s.recentre);
 }
 
+TEST(Camera, GlideEndsAtTheFarCourseEdgeWhenTheOtherAxisHasArrived) {
+    // The course is 2000 wide: the view's right limit is 1360. The step lands exactly on
+    // it, 3 short of the target, and 3 from the target row: the glide ends.
+    GameState s = viewState(2000, 2000);
+    s.playerRecs[1].x = 1683;  // target x 1363
+    s.playerRecs[1].y = 736;   // target y 496
+    s.scrollX = s.lastScrollX = 1359;
+    s.scrollY = s.lastScrollY = 500;
+    s.recentre = 1;
+    glideToBall(s, 640, 480);
+    EXPECT_EQ(s.scrollX, 1360);
+    EXPECT_EQ(s.scrollY, 499);
+    EXPECT_FALSE(s.recentre);
+}
+
 TEST(Camera, FollowKeepsTheBall128PixelsInsideInOrder) {
     GameState s = viewState();
     s.scrollX = 500;

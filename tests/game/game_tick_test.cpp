@@ -58,6 +58,17 @@ TEST(GameTick, NotesEachBallAsDrawnBeforeItsRulesPassAndSpritesBeforeTheyAdvance
     EXPECT_TRUE(s.sprites[5].x == 0 && s.sprites[5].y == 0);  // its animation ended
 }
 
+TEST(GameTick, ABallThirtyBelowTheGroundIsNeitherDrawnNorRuled) {
+    GameState s = testing::makeState(2);
+    RecordingEffects fx;
+    placeBall(s, 1, 400, 300).z = -29.5;  // deep in a pipe, still shown
+    placeBall(s, 2, 200, 300).z = -30;
+    FrameRecord record;
+    ballStep(s, Rules{}, fx, record);
+    ASSERT_EQ(record.ballCount, 1);
+    EXPECT_EQ(record.ballPlayers[0], 1);
+}
+
 TEST(GameTick, NotesTheClubAsSwungInTheTickThatStrikes) {
     GameState s = testing::makeState();
     RecordingEffects fx;

@@ -97,7 +97,7 @@ TEST(HoleEnd, TiesAllWinAndTheThirdHoleEndsTheGame) {
         EXPECT_EQ(two.holesWon, 1);
         EXPECT_EQ(two.holeStrokes[hole], 3);
         EXPECT_EQ(s.holeNum, hole + 1);
-        EXPECT_EQ(s.gameOver != 0, hole == 3);
+        EXPECT_EQ(s.gameOver, hole == 3 ? 1 : 0);  // flags hold 0 or 1
         EXPECT_EQ(s.screenMode, hole == 3 ? ScreenMode::ScoreCard : ScreenMode::BetweenHoles);
         EXPECT_EQ(fx.count(18), hole == 3 ? 2 : 1);  // the par sound, then the end of the game
     }
@@ -152,6 +152,24 @@ TEST_P(Redrop, SunkBallWaitsForTheSplashThenDropsNearTheDropPoint) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Penalty, Redrop, ::testing::Bool());
+
+TEST(BallRules, APipedBallLeavesOnceItsShownPlaceIsPastTheExitRow) {
+    // The ball at row 300 falls 4 (its climb capped at 4): shown at row 304.
+    for (const int32_t exitRow : {304, 303}) {
+        GameState s = testing::makeState();
+        RecordingEffects fx;
+        arearec& pipe = testing::discArea(s, 4, 26, 400, 300, 10);
+        pipe.x2 = 900;
+        pipe.y2 = exitRow;
+        playerrec& b = placeBall(s, 1, 400, 300, 0, 0.3);
+        b.piped = 1;
+        b.cupArea = 4;
+        b.climb = 3.9;
+        BallRulesPass(s, 1, Rules{}, fx);
+        EXPECT_EQ(b.z == -4.0 && b.piped == 1, exitRow == 304) << exitRow;
+        EXPECT_EQ(b.x == 900 && b.piped == 0, exitRow == 303) << exitRow;
+    }
+}
 
 TEST(BallRules, CupPullComparesTheUnroundedPosition) {
     GameState s = testing::makeState();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <vector>
 
 #include "drawing_test_support.h"
@@ -74,6 +75,40 @@ TEST(Scenery, ThreeObstacleWindowsAtPhase0_64_128_192) {
     EXPECT_EQ(s.sprites[37].y, 881);
     EXPECT_EQ(s.sprites[37].image, 11);
     EXPECT_EQ(s.sprites[37].keep, 1);
+}
+
+TEST(Scenery, EveryObstacleStandsInItsPlaceWithItsPicture) {
+    const struct {
+        const char* hole;
+        unsigned script;
+        int phase, slot, x, y, image;
+    } obstacles[] = {
+        {"course2hole9", kThreeObstacles, 0, 35, 511, 181, 9},  {"course2hole9", kThreeObstacles, 200, 36, 666, 618, 10},
+        {"course2hole9", kThreeObstacles, 100, 37, 171, 881, 11}, {"course2hole5", kBlinkingObstacle, 0, 40, 610, 267, 11},
+        {"course3hole6", kFourObstacles, 0, 35, 245, 189, 8},   {"course3hole6", kFourObstacles, 200, 36, 776, 189, 9},
+        {"course3hole6", kFourObstacles, 100, 37, 791, 536, 10}, {"course3hole6", kFourObstacles, 0, 38, 237, 528, 11},
+    };
+    for (const auto& o : obstacles) {
+        GameState s = sceneryState(o.hole);
+        s.scenePhase = o.phase;
+        placeObstacles(s, o.script);
+        const spriterec& r = s.sprites[o.slot];
+        EXPECT_TRUE(r.x == o.x && r.y == o.y && r.image == o.image && r.keep == 1)
+            << o.hole << " slot " << o.slot << ": " << r.x << "," << r.y << " picture " << r.image;
+    }
+}
+
+TEST(Scenery, ScatteredMotesLieOnTheScreenWithPicturesFiveToSeven) {
+    GameState s = sceneryState("course1hole5");
+    std::set<int32_t> pictures;
+    for (int round = 0; round < 20; ++round) {
+        scatterMotes(s, 640, 480, 300);  // a course lower than the screen: motes on its band
+        for (const starrec& m : s.stars) {
+            pictures.insert(m.image);
+            EXPECT_TRUE(m.x >= 0 && m.x < 640 && m.y >= 90 && m.y < 390 && m.frame == 0) << m.x << "," << m.y;
+        }
+    }
+    EXPECT_EQ(pictures, (std::set<int32_t>{5, 6, 7}));
 }
 
 TEST(Scenery, FourObstacleWindowsAtPhase0_64_128_192) {
@@ -172,6 +207,23 @@ TEST(Scenery, ParallaxFollowsSmallViewMovesAndIgnoresJumps) {
     EXPECT_EQ(s.stars[1].y, 200);
     EXPECT_EQ(s.sceneScrollX, 94);
     EXPECT_EQ(s.sceneScrollY, 200);
+}
+
+TEST(Scenery, OnACourseSmallerThanTheScreenMotesWrapEightPixelsBeforeItsEdge) {
+    GameState s = sceneryState("course1hole4");  // rain: 10 left and 10 down for picture 6
+    s.courseWidth = 600;
+    s.courseHeight = 400;
+    SoundLog fx;
+    const ListFrameCounts none(nullptr);
+    s.stars[1] = starrec{603, 100, 6, 0};  // to x 593, past 600 - 8: back to the left edge
+    s.stars[2] = starrec{602, 100, 6, 0};  // to x 592: stays
+    s.stars[3] = starrec{300, 383, 6, 0};  // to y 393, past 400 - 8: back to the top
+    s.stars[4] = starrec{300, 382, 6, 0};  // to y 392: stays
+    sceneryStep(s, fx, none, 640, 480);
+    EXPECT_EQ(s.stars[1].x, 0);
+    EXPECT_EQ(s.stars[2].x, 592);
+    EXPECT_EQ(s.stars[3].y, 0);
+    EXPECT_EQ(s.stars[4].y, 392);
 }
 
 TEST(Scenery, BubblesRestartAboveTheScreenAndDropToMinus90BelowIt) {

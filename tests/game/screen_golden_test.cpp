@@ -227,6 +227,18 @@ TEST_F(ScreenTest, FullPanelWithAHintPressedButtonAndBigMessage) {
     expectGolden(display, "hole_hint_big_message");
 }
 
+TEST_F(ScreenTest, AimingAPullPuttShowsMarkerClubShadowAndGauge) {
+    s.curPlayer = 1;
+    const playerrec& b = s.playerRecs[1];
+    s.dropX = static_cast<int32_t>(b.x) - s.scrollX;
+    s.dropY = static_cast<int32_t>(b.y) - s.scrollY;
+    s.mouseX = s.dropX - 60;  // pulled 60 left and 80 down: strength 50, aimed up and right
+    s.mouseY = s.dropY + 80;
+    s.puttPhase = PuttPhase::Aiming;
+    tick(2);
+    expectGolden(display, "putt_aiming");
+}
+
 TEST_F(ScreenTest, FilledScoreCard) {
     for (int p = 1; p <= 4; ++p) {
         playerrec& b = s.playerRecs[p];
@@ -266,10 +278,10 @@ TEST_F(ScreenTest, HelpPagesAndHoleCard) {
     expectGolden(display, "help_pull_putt");
     s.curPlayer = 2;  // putts by push
     tick();
-    review(display, "help_push_putt");
+    expectGolden(display, "help_push_putt");
     s.screenMode = ScreenMode::HoleCard;
     tick();
-    review(display, "hole_card");
+    expectGolden(display, "hole_card");
 }
 
 // What the heads-up display writes: the words of the scrolling line and the large messages.

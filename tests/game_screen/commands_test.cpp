@@ -152,6 +152,8 @@ TEST_F(Commands, TheMinimisedPanelSwitchesOnlyTheScoreBoxOff) {
     EXPECT_EQ(s.screenMode, ScreenMode::ScoreCard);
     run.click(50, 40);
     EXPECT_EQ(s.screenMode, ScreenMode::Play);
+    run.key(vk::VK_SPACE);
+    EXPECT_EQ(s.panelSmall, 1);  // flags hold 0 or 1
 }
 
 TEST_F(Commands, ButtonsShowPressedUntilReleased) {
