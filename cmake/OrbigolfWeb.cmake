@@ -38,9 +38,10 @@ add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
 set_target_properties(nlohmann_json::nlohmann_json PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${ORBIGOLF_WEB_HOST_INCLUDE})
 
 find_program(ORBIGOLF_FFMPEG_TOOL ffmpeg)
+find_program(ORBIGOLF_GZIP_TOOL gzip REQUIRED)
 
-# The page: <target>.html would be index.html with index.js, index.wasm and index.data in
-# the build folder, with the movies as WebM beside them.
+# The page: <target>.html would be index.html with index.js, index.wasm.gz and
+# index.data.gz in the build folder, with the movies as WebM beside them.
 function(orbigolf_web_program target source)
     set(web_dir ${PROJECT_SOURCE_DIR}/src/platform/web)
     set(staged ${CMAKE_BINARY_DIR}/content)
@@ -82,4 +83,13 @@ function(orbigolf_web_program target source)
         -lidbfs.js
         "SHELL:--shell-file ${web_dir}/shell.html"
         "SHELL:--preload-file ${staged}@/data")
+    # The program and its data package shrink to about a third compressed. They are shipped
+    # as plain .gz files that the page unpacks itself (shell.html), not as a server's
+    # Content-Encoding, so that any static server can serve the folder as it is. gzip
+    # replaces each file with its .gz, so the folder holds only what the page loads.
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${ORBIGOLF_GZIP_TOOL} -9nf index.wasm index.data
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+        COMMENT "Compressing the program and its data package for the page"
+        VERBATIM)
 endfunction()

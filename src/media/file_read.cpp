@@ -1,18 +1,13 @@
 #include "media/media_error.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <system_error>
 
 #include "media/file_lookup.h"
-#include "platform/mapped_file.h"
+#include "platform/data_file.h"
 
 namespace orbigolf::media {
 
@@ -22,69 +17,40 @@ namespace {
 // to map).
 constexpr size_t kMapFilesFrom = size_t{64} << 10;
 
-std::string systemReason(int error) {
-    if (error == ENOENT || error == ENOTDIR) return "no such file or folder";
-    if (error == EISDIR) return "it is a folder";
-    return std::generic_category().message(error);
-}
-
-struct Fd {
-    int fd = -1;
-    ~Fd() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
 // Opens the file for reading and gives its size, or the reason it cannot be read.
-std::optional<std::string> openRegular(const std::string& requested, size_t maxBytes, Fd& f,
-                                       size_t& size) {
-    const std::string fileName = resolveFileName(requested);
-    // Opened without waiting, so that a FIFO with no writer cannot block; what was opened is
-    // then checked (not the name, which could change in between).
-    f.fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (f.fd < 0) return systemReason(errno);
-    struct stat st {};
-    if (::fstat(f.fd, &st) != 0) return systemReason(errno);
-    if (S_ISDIR(st.st_mode)) return "it is a folder";
-    if (!S_ISREG(st.st_mode)) return "not a regular file";
-    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
-        return "larger than " + std::to_string(maxBytes) + " bytes";
-    }
-    size = static_cast<size_t>(st.st_size);
+std::optional<std::string> openRegular(const std::string& requested, size_t maxBytes,
+                                       platform::DataFile& f, size_t& size) {
+    if (auto why = f.open(resolveFileName(requested))) return why;
+    if (f.size() > maxBytes) return "larger than " + std::to_string(maxBytes) + " bytes";
+    size = static_cast<size_t>(f.size());
     return std::nullopt;
 }
 
-// The rest of the open file's bytes into `out`, which starts at the size fstat gave, or
-// the reason they cannot be read.
+// The rest of the open file's bytes into `out`, which starts at the size the file had when
+// it was opened, or the reason they cannot be read.
 template <typename Buffer>
-std::optional<std::string> readOpened(const Fd& f, size_t maxBytes, Buffer& out) {
+std::optional<std::string> readOpened(platform::DataFile& f, size_t maxBytes, Buffer& out) {
     size_t have = 0;
     for (;;) {
-        // The size may have changed since fstat: read until the end, within the cap.
+        // The size may have changed since the open: read until the end, within the cap.
         if (have == out.size()) {
             // Usually the end of the file. A probe into a small buffer tells it from a file
             // that grew, so that the buffer only grows (and is copied) when it has to.
             uint8_t probe[4096];
             const size_t room = maxBytes - have;
-            const ssize_t n = ::read(f.fd, probe, room == 0 ? 1 : std::min(sizeof probe, room));
+            size_t n = 0;
+            if (auto why = f.read(probe, room == 0 ? 1 : std::min(sizeof probe, room), n)) return why;
             if (n == 0) break;
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                return systemReason(errno);
-            }
             if (room == 0) return "larger than " + std::to_string(maxBytes) + " bytes";
-            out.resize(std::min(maxBytes, std::max<size_t>({have * 2, have + size_t(n), 4096})));
-            std::memcpy(out.data() + have, probe, size_t(n));
-            have += size_t(n);
+            out.resize(std::min(maxBytes, std::max<size_t>({have * 2, have + n, 4096})));
+            std::memcpy(out.data() + have, probe, n);
+            have += n;
             continue;
         }
-        const ssize_t n = ::read(f.fd, out.data() + have, out.size() - have);
+        size_t n = 0;
+        if (auto why = f.read(out.data() + have, out.size() - have, n)) return why;
         if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return systemReason(errno);
-        }
-        have += static_cast<size_t>(n);
+        have += n;
     }
     out.resize(have);
     return std::nullopt;
@@ -93,7 +59,7 @@ std::optional<std::string> readOpened(const Fd& f, size_t maxBytes, Buffer& out)
 // The file's bytes into `out`, or the reason it cannot be read.
 template <typename Buffer>
 std::optional<std::string> readInto(const std::string& requested, size_t maxBytes, Buffer& out) {
-    Fd f;
+    platform::DataFile f;
     size_t size = 0;
     if (auto why = openRegular(requested, maxBytes, f, size)) return why;
     out.resize(size);
@@ -144,14 +110,14 @@ Bytes readFileBytes(const std::string& fileName, size_t maxBytes) {
 
 void withFileBytes(const std::string& fileName, const std::function<void(ByteView)>& use,
                    size_t maxBytes) {
-    Fd f;
+    platform::DataFile f;
     size_t size = 0;
     if (auto why = openRegular(fileName, maxBytes, f, size))
         throw FileError(cannotOpen(fileName), std::move(*why));
     // Big files are parsed where the system holds them, without a copy.
     if (size >= kMapFilesFrom) {
         try {
-            if (platform::withMappedFile(f.fd, size, use)) return;
+            if (f.withMapped(size, use)) return;
         } catch (const platform::FileChangedError& e) {
             throw FileError(cannotOpen(fileName), e.what());
         }
@@ -198,7 +164,7 @@ void writeFileBytes(const std::string& fileName, ByteView bytes) {
     if (error == 0 && std::rename(tmp.c_str(), fileName.c_str()) != 0) error = errno;
     if (error != 0) {
         std::remove(tmp.c_str());
-        throw FileError("Cannot create file " + fileName, systemReason(error));
+        throw FileError("Cannot create file " + fileName, platform::fileErrorReason(error));
     }
 }
 

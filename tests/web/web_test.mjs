@@ -1,37 +1,50 @@
 // The browser build in Debian's chromium, headless, against a server on 127.0.0.1:
 //   - the page loads without console errors and reaches the launch pad, whose picture is
 //     not blank (the time it takes is printed);
+//   - what the page downloads to get there stays under 15 MB (the bytes are printed);
 //   - a version 1 replay played in the page gives the native program's summary, byte for
 //     byte (the time per tick in both is printed);
-//   - clicking the start-game spot, "Start Game" and one putt changes what the page shows.
+//   - clicking the start-game spot, "Start Game" and one putt changes what the page shows;
+//   - a damaged data package stops the page with a message.
 //
-//   node tests/web/web_test.mjs WEB_DIR NATIVE_PROGRAM REPLAY_FILE
+//   node tests/web/web_test.mjs WEB_DIR NATIVE_PROGRAM REPLAY_FILE [TIMING_PROGRAM]
+//
+// NATIVE_PROGRAM gives the reference summary. The replay's time in the page is compared
+// with TIMING_PROGRAM's when given (a release build, whose speed is what a player gets),
+// else with NATIVE_PROGRAM's.
 import {execFileSync} from 'node:child_process';
-import {mkdtempSync, readFileSync, rmSync, statSync} from 'node:fs';
+import {mkdtempSync, readFileSync, rmSync} from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const [webDir, nativeProgram, replayFile] = process.argv.slice(2);
+const [webDir, nativeProgram, replayFile, timingArgument] = process.argv.slice(2);
 if (!webDir || !nativeProgram || !replayFile) {
-  console.error('usage: node web_test.mjs WEB_DIR NATIVE_PROGRAM REPLAY_FILE');
+  console.error('usage: node web_test.mjs WEB_DIR NATIVE_PROGRAM REPLAY_FILE [TIMING_PROGRAM]');
   process.exit(2);
 }
+const timingProgram = timingArgument || nativeProgram;
+const kMaxDownloadBytes = 15e6;
 
-const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.gz': 'application/gzip',
                '.data': 'application/octet-stream', '.webm': 'video/webm', '.replay': 'text/plain'};
 
-// The page's folder, and the replay under /replays/.
+// The page's folder, and the replay under /replays/. Under /damaged/ the same page gets its
+// data package cut off half-way, as a broken download would leave it.
 function serve() {
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
-    const name = decodeURIComponent(url.pathname);
+    let name = decodeURIComponent(url.pathname);
+    const damaged = name.startsWith('/damaged/');
+    if (damaged) name = name.slice('/damaged'.length);
     const file = name.startsWith('/replays/') ? path.join(path.dirname(replayFile), path.basename(name))
                                               : path.join(webDir, path.normalize(name === '/' ? '/index.html' : name));
     try {
-      const body = readFileSync(file);
-      response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream'});
+      let body = readFileSync(file);
+      if (damaged && name === '/index.data.gz') body = body.subarray(0, body.length >> 1);
+      response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+                               'Content-Length': body.length});
       response.end(body);
     } catch {
       response.writeHead(404);
@@ -58,12 +71,32 @@ const browser = await puppeteer.launch({
          '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
 });
 
-async function openPage(query, errors) {
+// The bytes of every response as they came over the network (body and headers), counted
+// into `downloads` by file name. The browser's own count costs the page nothing, where
+// fetching each body back over the DevTools connection would slow the start-up it times.
+async function countDownloads(page, downloads) {
+  const cdp = await page.createCDPSession();
+  await cdp.send('Network.enable');
+  const urls = new Map();
+  cdp.on('Network.responseReceived', (e) => urls.set(e.requestId, e.response.url));
+  cdp.on('Network.loadingFinished', (e) => {
+    const url = urls.get(e.requestId);
+    if (url && !url.startsWith('data:')) downloads.push([new URL(url).pathname, e.encodedDataLength]);
+  });
+}
+
+function downloadedBytes(downloads) {
+  return {total: downloads.reduce((sum, [, bytes]) => sum + bytes, 0),
+          files: downloads.map(([name, bytes]) => `${name.slice(1) || 'index.html'} ${bytes}`).join(', ')};
+}
+
+async function openPage(query, errors, downloads = [], folder = '') {
   const page = await browser.newPage();
   await page.setViewport({width: 640, height: 480});
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
   page.on('pageerror', (e) => errors.push(String(e)));
-  await page.goto(base + 'index.html' + query, {waitUntil: 'load'});
+  await countDownloads(page, downloads);
+  await page.goto(base + folder + 'index.html' + query, {waitUntil: 'load'});
   return page;
 }
 
@@ -86,11 +119,17 @@ try {
   // The launch pad.
   {
     const errors = [];
-    const page = await openPage('?skipintro=1', errors);
+    const downloads = [];
+    const page = await openPage('?skipintro=1', errors, downloads);
     await page.waitForFunction(() => document.title === 'Orbigolf Demo LaunchPad' && window.orbigolfTimes.pictures > 5,
                                {timeout: 30000});
     const times = await page.evaluate(() => window.orbigolfTimes);
-    console.log(`launch pad: first picture after ${times.firstPicture.toFixed(0)} ms`);
+    console.log(`launch pad: first picture after ${times.firstPicture.toFixed(0)} ms (files unpacked after ` +
+                `${times.unpacked.toFixed(0)} ms, program started after ${times.mainStarted.toFixed(0)} ms)`);
+    const download = downloadedBytes(downloads);
+    console.log(`download to the launch pad: ${download.total} bytes (${download.files})`);
+    check(download.total > 0 && download.total <= kMaxDownloadBytes,
+          `the page downloads at most ${kMaxDownloadBytes} bytes to reach the launch pad`);
     await new Promise((r) => setTimeout(r, 1500));  // the menu's animation settles
     check((await colours(page)) > 16, 'the launch pad is not blank');
     await page.screenshot({path: path.join(webDir, 'launch_pad.png')});
@@ -120,10 +159,12 @@ try {
   {
     const dir = mkdtempSync(path.join(os.tmpdir(), 'orbigolf-summary-'));
     const out = path.join(dir, 'summary.json');
-    const nativeStart = process.hrtime.bigint();
     execFileSync(nativeProgram, ['--replay', replayFile, '--headless', '--summary', out]);
-    const nativeMs = Number(process.hrtime.bigint() - nativeStart) / 1e6;
     const native = readFileSync(out, 'utf8');
+    const timingOut = path.join(dir, 'timing.json');
+    const nativeStart = process.hrtime.bigint();
+    execFileSync(timingProgram, ['--replay', replayFile, '--headless', '--summary', timingOut]);
+    const nativeMs = Number(process.hrtime.bigint() - nativeStart) / 1e6;
     rmSync(dir, {recursive: true});
 
     const errors = [];
@@ -138,14 +179,24 @@ try {
       const pageMs = times.ended - times.mainStarted;
       console.log(`replay of ${ticks} ticks, loading included: page ${pageMs.toFixed(0)} ms ` +
                   `(${(pageMs / ticks).toFixed(3)} ms a tick), native ${nativeMs.toFixed(0)} ms ` +
-                  `(${(nativeMs / ticks).toFixed(3)} ms a tick), ratio ${(pageMs / nativeMs).toFixed(2)}`);
+                  `(${(nativeMs / ticks).toFixed(3)} ms a tick), ratio ${(pageMs / nativeMs).toFixed(2)}; ` +
+                  `native program: ${timingProgram}`);
     }
     check(errors.length === 0, 'no console errors in the replay' + (errors.length ? ': ' + errors.join(' | ') : ''));
     await page.close();
   }
 
-  const size = (name) => statSync(path.join(webDir, name)).size;
-  console.log(`download: index.wasm ${size('index.wasm')} + index.data ${size('index.data')} + index.js ${size('index.js')} bytes`);
+  // A damaged data package: the page says so instead of hanging or starting half a game.
+  {
+    const errors = [];
+    const page = await openPage('?skipintro=1', errors, [], 'damaged/');
+    await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Orbigolf cannot start'),
+                               {timeout: 30000});
+    const status = await page.evaluate(() => document.getElementById('status').textContent);
+    check(!status.includes('undefined') && (await page.evaluate(() => window.orbigolfTimes.mainStarted)) === undefined,
+          `a damaged data package stops the page with a message: "${status}"`);
+    await page.close();
+  }
 } catch (e) {
   check(false, 'the page ran: ' + e.message);
 } finally {

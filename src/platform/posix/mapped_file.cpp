@@ -1,4 +1,4 @@
-#include "platform/mapped_file.h"
+#include "platform/posix/mapped_file.h"
 
 #include <signal.h>
 #include <sys/mman.h>

@@ -10,14 +10,10 @@
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <stdexcept>
+
+#include "platform/data_file.h"
 
 namespace orbigolf::platform {
-
-class FileChangedError : public std::runtime_error {
-  public:
-    FileChangedError() : std::runtime_error("the file changed while it was read") {}
-};
 
 // Maps `size` bytes of the open regular file `fd` and calls use(bytes), which may throw.
 // Returns false, without calling use, when the file cannot be mapped here (the caller then
