@@ -39,6 +39,10 @@ TEST_F(AreaKinds, CupTakesABallOfSpeedTwoOrLessAndHopsAFasterOne) {
     EXPECT_EQ(ball->cupArea, 5);
     EXPECT_EQ(ball->speed, 0.75);
     EXPECT_TRUE(fx.played(3));
+    area(5);
+    ball->speed = 0.8;  // held to 0.75 however little faster
+    act();
+    EXPECT_EQ(ball->speed, 0.75);
 
     area(5);
     ball->speed = 2.5;
@@ -49,11 +53,17 @@ TEST_F(AreaKinds, CupTakesABallOfSpeedTwoOrLessAndHopsAFasterOne) {
     EXPECT_TRUE(ball->heading >= 2 && ball->heading <= 17);
     EXPECT_EQ(s.message, kPad + "TOO FAST TO GO IN");
 
-    area(26);  // a pipe takes a ball of speed two or less, at most at three quarters
-    ball->speed = 1.5;
+    for (const double speed : {1.5, 0.8}) {  // a pipe takes a ball of speed two or less, at most at 0.75
+        area(26);
+        ball->speed = speed;
+        act();
+        EXPECT_TRUE(ball->piped);
+        EXPECT_EQ(ball->speed, 0.75);
+    }
+    area(26);
+    ball->speed = 0.7;
     act();
-    EXPECT_TRUE(ball->piped);
-    EXPECT_EQ(ball->speed, 0.75);
+    EXPECT_EQ(ball->speed, 0.7);
 
     area(26);  // a pipe hops a fast ball even high in the air
     ball->speed = 3;
