@@ -27,30 +27,14 @@ cleanup() {
     [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
+. "$(dirname "$0")/virtual_display.sh"
 fail() { echo "full screen test ($size): $*" >&2; exit 1; }
 
-window() {  # waits for a window whose title matches $1 exactly
-    local id=""
-    for _ in $(seq 150); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
 
 play_on() {
     size=$1
     local w=${size%x*} h=${size#*x}
-    local display=""
-    for n in $(seq 141 190); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-    done
-    [ -n "$display" ] || fail "no free X display number"
-    Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    export DISPLAY=$display SDL_AUDIODRIVER=dummy
-    for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+    start_virtual_display "$size"
 
     local run="$work/$size"
     mkdir -p "$run"

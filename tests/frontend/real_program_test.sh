@@ -18,6 +18,7 @@ cleanup() {
     [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
+. "$(dirname "$0")/virtual_display.sh"
 fail() { echo "real program test: $*" >&2; exit 1; }
 num() { grep -o "\"$1\":-\\?[0-9.e+-]*" "$2" | head -1 | cut -d: -f2; }
 
@@ -43,16 +44,7 @@ by=$(printf '%.0f' "$(num y "$work/probe.json")")
 ballX=$((bx - sx))
 ballY=$((by - sy))
 
-# A free display number: its lock file and its socket must both be missing.
-display=""
-for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display number"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display SDL_AUDIODRIVER=dummy
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_virtual_display 1280x1024
 
 # The X and D-Bus client libraries keep allocations until exit; the sanitizer's leak check
 # would count them against the program (the headless runs below keep it).
@@ -60,15 +52,6 @@ ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 \
     "$bin" --windowed --data "$data" --settings "$work/settings.reg" --record "$work/run.replay" &
 prog=$!
 
-window() {  # waits for a window whose title matches $1 exactly
-    local id=""
-    for _ in $(seq 150); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
 wid=$(window "Orbigolf Demo") || fail "no window titled Orbigolf Demo (the intro)"
 # The intro waits 1.5 s before its first movie; a key then ends it at once.
 sleep 2.5

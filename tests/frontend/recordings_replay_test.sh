@@ -21,27 +21,11 @@ cleanup() {
     [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
+. "$(dirname "$0")/virtual_display.sh"
 fail() { echo "recordings test: $*" >&2; exit 1; }
 
-display=""
-for n in $(seq 141 190); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display number"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display SDL_AUDIODRIVER=dummy
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_virtual_display 1280x1024
 
-window() {  # waits for a window whose title matches $1 exactly
-    local id=""
-    for _ in $(seq 150); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
 geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }
 wx() { echo $(($1 * WIDTH / 640)); }
 wy() { echo $(($1 * HEIGHT / 480)); }
