@@ -22,34 +22,13 @@ trap cleanup EXIT
 fail() { echo "real program test: $*" >&2; exit 1; }
 num() { grep -o "\"$1\":-\\?[0-9.e+-]*" "$2" | head -1 | cut -d: -f2; }
 
-# Where the ball is on screen once the hole card has gone: a headless run of the same game
-# start tells us. The card is dismissed after the view's opening glide, as below.
-# The window delivers the pointer's place as the game's first event; a pointer left at
-# (0, 0) would scroll the view to the course's corner instead of staying on the ball.
-cat > "$work/probe.replay" <<'REPLAY'
-orbigolf-replay 1
-tick 1
-mousemove 320 400
-tick 100
-mousedown left 320 400
-mouseup left 320 400
-click 320 400
-end 400
-REPLAY
-"$bin" --data "$data" --replay "$work/probe.replay" --headless --summary "$work/probe.json"
-sx=$(num scrollX "$work/probe.json")
-sy=$(num scrollY "$work/probe.json")
-bx=$(printf '%.0f' "$(num x "$work/probe.json")")
-by=$(printf '%.0f' "$(num y "$work/probe.json")")
-ballX=$((bx - sx))
-ballY=$((by - sy))
-
 start_virtual_display 1280x1024
 
 # The X and D-Bus client libraries keep allocations until exit; the sanitizer's leak check
 # would count them against the program (the headless runs below keep it).
 ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 \
-    "$bin" --windowed --data "$data" --settings "$work/settings.reg" --record "$work/run.replay" &
+    "$bin" --windowed --data "$data" --settings "$work/settings.reg" --record "$work/run.replay" \
+    --trace "$work/trace.jsonl" &
 prog=$!
 
 wid=$(window "Orbigolf Demo") || fail "no window titled Orbigolf Demo (the intro)"
@@ -78,6 +57,17 @@ click 320 400 1
 # A press that arrives before the window has the pointer's focus can be lost; a second
 # click in play, away from the ball and the panel, does nothing.
 click 320 410 3
+# Where the ball lies on screen: the game's trace, one line a tick, tells it. The game's
+# seed, and with it the tee, is drawn when the game starts. The last line may still be
+# partly written, so an earlier one is read (the ball lies still meanwhile).
+tail -n 3 "$work/trace.jsonl" | head -n 1 >"$work/now.json"
+sx=$(num scrollX "$work/now.json")
+sy=$(num scrollY "$work/now.json")
+bx=$(printf '%.0f' "$(num x "$work/now.json")")
+by=$(printf '%.0f' "$(num y "$work/now.json")")
+[ -n "$sx" ] && [ -n "$bx" ] || fail "the trace does not show the ball"
+ballX=$((bx - sx))
+ballY=$((by - sy))
 move "$ballX" "$ballY"
 xdotool mousedown 1
 sleep 0.5
