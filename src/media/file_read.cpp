@@ -8,6 +8,7 @@
 
 #include "media/file_lookup.h"
 #include "platform/data_file.h"
+#include "platform/per_thread.h"
 
 namespace orbigolf::media {
 
@@ -122,8 +123,8 @@ void withFileBytes(const std::string& fileName, const std::function<void(ByteVie
             throw FileError(cannotOpen(fileName), e.what());
         }
     }
-    thread_local ReuseBuffer kept;
-    thread_local bool inUse = false;
+    ORBIGOLF_PER_THREAD ReuseBuffer kept;
+    ORBIGOLF_PER_THREAD bool inUse = false;
     ReuseBuffer own;
     ReuseBuffer& buffer = inUse ? own : kept;
     buffer.resize(size);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/blend_rows.h"
+#include "platform/per_thread.h"
 
 namespace orbigolf::platform {
 namespace {
@@ -124,8 +125,8 @@ void blitBlended(Surface& dst, const Surface& source, const Rect& src, const Rec
 
     // Nearest-pixel scaling: destination pixel j samples the source pixel under its
     // centre, (2j + 1) * sourceSize / (2 * destSize).
-    thread_local std::vector<int> columns;
-    thread_local std::vector<Pixel565> scaled;
+    ORBIGOLF_PER_THREAD std::vector<int> columns;
+    ORBIGOLF_PER_THREAD std::vector<Pixel565> scaled;
     columns.resize(static_cast<size_t>(n));
     scaled.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
