@@ -6,8 +6,21 @@ namespace orbigolf {
 
 namespace {
 // Coordinates come from hole files and may take the whole 32-bit range, so the
-// cross products are taken with 128 bits.
+// cross products may need 128 bits. When every difference lies within 31 bits, as on
+// any real hole, each product is below 2^62 and their difference fits in 64 bits: the
+// same sign, found without 128-bit multiplies (which WebAssembly has to call out for).
 __extension__ typedef __int128 Wide;
+
+bool within31Bits(int64_t v) { return v > -(int64_t{1} << 31) && v < (int64_t{1} << 31); }
+
+int crossSign(int64_t ex, int64_t ey, int64_t dx, int64_t dy) {
+    if (within31Bits(ex) && within31Bits(ey) && within31Bits(dx) && within31Bits(dy)) {
+        const int64_t cross = ex * dy - ey * dx;
+        return (cross > 0) - (cross < 0);
+    }
+    const Wide cross = Wide{ex} * dy - Wide{ey} * dx;
+    return (cross > 0) - (cross < 0);
+}
 }  // namespace
 
 bool insideQuad(int64_t px, int64_t py, const int64_t (&xs)[4], const int64_t (&ys)[4]) {
@@ -15,11 +28,9 @@ bool insideQuad(int64_t px, int64_t py, const int64_t (&xs)[4], const int64_t (&
     bool allNonPositive = true;
     for (int i = 0; i < 4; ++i) {
         const int j = (i + 1) % 4;
-        const int64_t ex = xs[j] - xs[i];
-        const int64_t ey = ys[j] - ys[i];
-        const Wide cross = Wide{ex} * (py - ys[i]) - Wide{ey} * (px - xs[i]);
-        if (cross < 0) allNonNegative = false;
-        if (cross > 0) allNonPositive = false;
+        const int sign = crossSign(xs[j] - xs[i], ys[j] - ys[i], px - xs[i], py - ys[i]);
+        if (sign < 0) allNonNegative = false;
+        if (sign > 0) allNonPositive = false;
     }
     return allNonNegative || allNonPositive;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 #include <utility>
 #include <vector>
@@ -133,6 +134,17 @@ TEST(AreaShapes, WallStripDiscAndQuadrilateral) {
     EXPECT_TRUE(insideArea(30, 20, quad));
     quad.x4 = 0;  // exactly one of x3, x4 zero: never inside
     EXPECT_FALSE(insideArea(30, 20, quad));
+
+    // A thin band along the whole 32-bit diagonal: its cross products pass 2^63.
+    const int32_t lo = INT32_MIN, hi = INT32_MAX;
+    arearec band;
+    band.x1 = lo; band.y1 = lo + 4; band.x2 = hi - 4; band.y2 = hi;
+    band.x3 = hi; band.y3 = hi - 4; band.x4 = lo + 4; band.y4 = lo;
+    EXPECT_TRUE(insideArea(0, 0, band));
+    EXPECT_TRUE(insideArea(1000000000, 1000000003, band));
+    EXPECT_FALSE(insideArea(1000000000, 1000000005, band));
+    EXPECT_FALSE(insideArea(10, -10, band));
+    EXPECT_TRUE(insideArea(lo + 2, lo + 2, band));
 }
 
 TEST(Walls, BentWallAnglesDependOnTheArrivalDirection) {
