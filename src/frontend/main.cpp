@@ -37,6 +37,10 @@ int main(int argc, char** argv) {
         ->type_name("OUT.png")
         ->needs(replayOpt);
     app.add_option("--trace", o.trace, "Write one JSON line per game tick to OUT")->type_name("OUT.jsonl");
+    app.add_option("--tick-times", o.tickTimes,
+                   "With --replay: write how long the game ticks took, in blocks of 100 ticks, as JSON to OUT")
+        ->type_name("OUT.json")
+        ->needs(replayOpt);
     CLI11_PARSE(app, argc, argv);
 
     o.dataDir = data.empty()

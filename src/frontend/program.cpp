@@ -15,6 +15,7 @@
 #include "frontend/live_host.h"
 #include "frontend/replay.h"
 #include "frontend/replay_host.h"
+#include "frontend/tick_times.h"
 #include "game/tmain.h"
 #include "platform/headless/headless_window.h"
 #include "platform/registry_file.h"
@@ -180,13 +181,16 @@ int runGameReplay(const ProgramOptions& o, const WindowBackend* backend, const s
     }
     game.show();
 
+    TickTimes times;
     const auto afterTick = [&](int64_t tick) {
+        times.tickEnded(tick);
         if (trace.is_open()) trace << replay::traceJson(game, tick) << '\n';
         return place.pace();
     };
     const int64_t ticks = replay::play(lines, game, start.controls, afterTick);
 
     if (o.summary) writeText(*o.summary, replay::summaryJson(game, ticks));
+    if (o.tickTimes) writeText(*o.tickTimes, times.json());
     if (o.screenshot) {
         const platform::Surface& last = o.headless ? place.lastFrame() : game.display().backBuffer();
         if (last.empty()) throw std::runtime_error("No picture was shown to save in " + *o.screenshot);
@@ -202,7 +206,9 @@ int runProgramReplay(const ProgramOptions& o, const WindowBackend* backend, cons
                                       [](const replay::Line& l) { return l.kind == replay::Line::Kind::Windowed; });
     ReplayWindow place(o, backend, windowed);
     std::ofstream trace = createFile(o.trace);
+    TickTimes times;
     const auto afterTick = [&](const TMain& game, int64_t tick) {
+        times.tickEnded(tick);
         if (trace.is_open()) trace << replay::traceJson(game, tick) << '\n';
     };
     ReplayHost host(place.window(), o.dataDir, file, [&place] { return place.pace(); }, afterTick);
@@ -217,6 +223,7 @@ int runProgramReplay(const ProgramOptions& o, const WindowBackend* backend, cons
         summary = programSummaryJson(host, forms.launchpad);
     }
     if (o.summary) writeText(*o.summary, summary);
+    if (o.tickTimes) writeText(*o.tickTimes, times.json());
     if (o.screenshot) {
         const platform::Surface& last = place.lastFrame();
         if (!place.shown() && last.empty()) throw std::runtime_error("No picture was shown to save in " + *o.screenshot);

@@ -1,7 +1,8 @@
 #pragma once
 // The orbigolf program without its command line: the whole program (intro, launch pad,
 // games, closing screen; optionally recorded) or a replay of it or of one game screen, in
-// a window or headless, with the summary, trace and screenshot a replay can leave behind.
+// a window or headless, with the summary, trace, screenshot and tick times a replay can
+// leave behind.
 
 #include <functional>
 #include <iosfwd>
@@ -18,6 +19,7 @@ struct ProgramOptions {
     bool windowed = false;
     std::string dataDir;  // found beside the program or in its installation unless given
     std::optional<std::string> record, replay, summary, screenshot, trace;
+    std::optional<std::string> tickTimes;  // a replay's tick times as JSON (tick_times.h)
     bool headless = false;
     bool skipIntro = false;                 // start at the launch pad's menu
     std::optional<std::string> settings;    // the settings file instead of the player's own

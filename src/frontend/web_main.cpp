@@ -3,7 +3,12 @@
 //   index.html                         the intro movies, then the launch pad
 //   index.html?skipintro=1             straight to the launch pad's menu
 //   index.html?replay=FILE&summary=1   plays FILE (beside the page) and shows the summary
+//   ...&ticktimes=1                    and how long its ticks took (--tick-times)
+//   ...&repeat=N                       plays it N times (1..10) and shows the last run's:
+//                                      the browser optimises the program while it runs
 
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -20,6 +25,14 @@ namespace web = orbigolf::platform::web;
 bool optionOn(const char* name) {
     const std::optional<std::string> v = web::pageOption(name);
     return v && (v->empty() || *v == "1" || *v == "true");
+}
+
+// A whole number from the page's address within [low, high]; `low` when absent or not one.
+int optionNumber(const char* name, int low, int high) {
+    const std::optional<std::string> v = web::pageOption(name);
+    int n = low;
+    if (!v || std::from_chars(v->data(), v->data() + v->size(), n).ptr != v->data() + v->size()) return low;
+    return std::clamp(n, low, high);
 }
 
 std::string readText(const std::string& path) {
@@ -40,12 +53,14 @@ int run() {
         o.replay = "/replay/" + std::filesystem::path(*replay).filename().string();
         o.headless = true;
         if (optionOn("summary")) o.summary = "/replay/summary.json";
-        const int status = orbigolf::frontend::runProgram(o, nullptr, std::cerr);
-        if (o.summary) {
-            // The file's very bytes, as the native program writes them.
-            web::publishSummary(status == 0 ? readText(*o.summary)
-                                            : "{\"error\":\"the replay did not play; see the console\"}\n");
-        }
+        if (optionOn("ticktimes")) o.tickTimes = "/replay/tick_times.json";
+        const int runs = optionNumber("repeat", 1, 10);
+        int status = 0;
+        for (int run = 0; run < runs && status == 0; ++run) status = orbigolf::frontend::runProgram(o, nullptr, std::cerr);
+        const std::string failed = "{\"error\":\"the replay did not play; see the console\"}\n";
+        // The files' very bytes, as the native program writes them.
+        if (o.tickTimes) web::publishText("ticktimes", status == 0 ? readText(*o.tickTimes) : failed);
+        if (o.summary) web::publishText("summary", status == 0 ? readText(*o.summary) : failed);
         return status;
     }
 

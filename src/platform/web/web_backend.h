@@ -32,8 +32,8 @@ std::optional<std::string> pageOption(const std::string& name);
 // whenever a settings file in it changed.
 void restoreSettingsFolder();
 
-// Shows `text` in the page's <pre id="summary">.
-void publishSummary(const std::string& text);
+// Shows `text` in the page's <pre> element of that id ("summary", "ticktimes").
+void publishText(const std::string& id, const std::string& text);
 
 // Tells the page that the program ended.
 void programEnded(int status);

@@ -16,15 +16,15 @@ EM_JS(char*, orbigolf_page_option, (const char* name), {
     return text;
 });
 
-EM_JS(void, orbigolf_publish_summary, (const char* text), {
-    const summary = UTF8ToString(text);
-    let pre = document.getElementById('summary');
+EM_JS(void, orbigolf_publish_text, (const char* id, const char* text), {
+    const name = UTF8ToString(id);
+    let pre = document.getElementById(name);
     if (!pre) {
         pre = document.createElement('pre');
-        pre.id = 'summary';
+        pre.id = name;
         document.body.appendChild(pre);
     }
-    pre.textContent = summary;
+    pre.textContent = UTF8ToString(text);
 });
 
 EM_JS(void, orbigolf_program_ended, (int status), {
@@ -41,7 +41,7 @@ std::optional<std::string> pageOption(const std::string& name) {
     return std::string(value.get());
 }
 
-void publishSummary(const std::string& text) { orbigolf_publish_summary(text.c_str()); }
+void publishText(const std::string& id, const std::string& text) { orbigolf_publish_text(id.c_str(), text.c_str()); }
 
 void programEnded(int status) { orbigolf_program_ended(status); }
 
