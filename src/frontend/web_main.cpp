@@ -4,6 +4,7 @@
 //   index.html?skipintro=1             straight to the launch pad's menu
 //   index.html?replay=FILE&summary=1   plays FILE (beside the page) and shows the summary
 //   ...&ticktimes=1                    and how long its ticks took (--tick-times)
+//   ...&screenshot=1                   and its last picture, a PNG file in base64
 //   ...&repeat=N                       plays it N times (1..10) and shows the last run's:
 //                                      the browser optimises the program while it runs
 
@@ -54,12 +55,14 @@ int run() {
         o.headless = true;
         if (optionOn("summary")) o.summary = "/replay/summary.json";
         if (optionOn("ticktimes")) o.tickTimes = "/replay/tick_times.json";
+        if (optionOn("screenshot")) o.screenshot = "/replay/last.png";
         const int runs = optionNumber("repeat", 1, 10);
         int status = 0;
         for (int run = 0; run < runs && status == 0; ++run) status = orbigolf::frontend::runProgram(o, nullptr, std::cerr);
         const std::string failed = "{\"error\":\"the replay did not play; see the console\"}\n";
         // The files' very bytes, as the native program writes them.
         if (o.tickTimes) web::publishText("ticktimes", status == 0 ? readText(*o.tickTimes) : failed);
+        if (o.screenshot && status == 0) web::publishBase64("screenshot", readText(*o.screenshot));
         if (o.summary) web::publishText("summary", status == 0 ? readText(*o.summary) : failed);
         return status;
     }

@@ -2,29 +2,7 @@
 
 #include <png.h>
 
-#include <cstdio>
-#include <memory>
-
 namespace orbigolf::platform {
-namespace {
-
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-
-}  // namespace
-
-std::vector<uint8_t> toRgb24(const Surface& surface) {
-    std::vector<uint8_t> out;
-    out.reserve(surface.pixels().size() * 3);
-    for (Pixel565 p : surface.pixels()) {
-        const Rgb c = fromRgb565(p);
-        out.push_back(c.r);
-        out.push_back(c.g);
-        out.push_back(c.b);
-    }
-    return out;
-}
 
 std::vector<uint8_t> encodePng(const Surface& surface) {
     if (surface.empty()) throw ScreenshotError("Cannot save an empty picture");
@@ -49,15 +27,6 @@ std::vector<uint8_t> encodePng(const Surface& surface) {
     }
     out.resize(size);
     return out;
-}
-
-void savePng(const Surface& surface, const std::string& path) {
-    const std::vector<uint8_t> bytes = encodePng(surface);
-    std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
-    if (!file) throw ScreenshotError("Cannot create file " + path);
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() || std::fflush(file.get()) != 0) {
-        throw ScreenshotError("Cannot write file " + path);
-    }
 }
 
 std::vector<uint8_t> readPngRgb(const std::string& path, int& width, int& height) {

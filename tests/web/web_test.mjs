@@ -3,10 +3,11 @@
 //     not blank (the time it takes is printed);
 //   - what the page downloads to get there stays under 15 MB (the bytes are printed);
 //   - a version 1 replay played in the page gives the native program's summary, byte for
-//     byte. Its speed is printed: the whole replay, start-up included (median of three
-//     runs in the page and of the native program), and the game ticks alone (--tick-times:
-//     the median block of 100 ticks, in three pages that each play it twice and time the
-//     second run, once the browser has optimised the program);
+//     byte, and its last picture, pixel for pixel (--screenshot). Its speed is printed: the
+//     whole replay, start-up included (median of three runs in the page and of the native
+//     program), and the game ticks alone (--tick-times: the median block of 100 ticks, in
+//     three pages that each play it twice and time the second run, once the browser has
+//     optimised the program);
 //   - clicking the start-game spot, "Start Game" and one putt changes what the page shows;
 //   - a damaged data package stops the page with a message.
 //
@@ -18,6 +19,7 @@
 import {execFileSync} from 'node:child_process';
 import {mkdtempSync, readFileSync, rmSync} from 'node:fs';
 import http from 'node:http';
+import zlib from 'node:zlib';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -55,6 +57,31 @@ function serve() {
     }
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+// The 8-bit RGB pixels of a PNG file (colour type 2, not interlaced), whatever its filters.
+function pngPixels(bytes) {
+  if (bytes[24] !== 8 || bytes[25] !== 2 || bytes[28] !== 0) throw new Error('not an 8-bit RGB PNG');
+  const width = bytes.readUInt32BE(16), height = bytes.readUInt32BE(20);
+  const data = [];
+  for (let at = 8; at + 8 <= bytes.length;) {
+    const size = bytes.readUInt32BE(at);
+    if (bytes.toString('latin1', at + 4, at + 8) === 'IDAT') data.push(bytes.subarray(at + 8, at + 8 + size));
+    at += 12 + size;
+  }
+  const raw = zlib.inflateSync(Buffer.concat(data));
+  const stride = width * 3, out = Buffer.alloc(stride * height);
+  for (let y = 0; y < height; ++y) {
+    const filter = raw[y * (stride + 1)], line = raw.subarray(y * (stride + 1) + 1);
+    for (let x = 0; x < stride; ++x) {
+      const i = y * stride + x;
+      const a = x >= 3 ? out[i - 3] : 0, b = y > 0 ? out[i - stride] : 0, c = x >= 3 && y > 0 ? out[i - stride - 3] : 0;
+      const pa = Math.abs(b - c), pb = Math.abs(a - c), pc = Math.abs(a + b - 2 * c);
+      const predicted = [0, a, b, (a + b) >> 1, pa <= pb && pa <= pc ? a : pb <= pc ? b : c][filter];
+      out[i] = (line[x] + predicted) & 255;
+    }
+  }
+  return {width, height, pixels: out};
 }
 
 let failures = 0;
@@ -158,14 +185,27 @@ try {
     await page.close();
   }
 
+  // A damaged data package: the page says so instead of hanging or starting half a game.
+  {
+    const errors = [];
+    const page = await openPage('?skipintro=1', errors, [], 'damaged/');
+    await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Orbigolf cannot start'),
+                               {timeout: 60000});
+    const status = await page.evaluate(() => document.getElementById('status').textContent);
+    check(!status.includes('undefined') && (await page.evaluate(() => window.orbigolfTimes.mainStarted)) === undefined,
+          `a damaged data package stops the page with a message: "${status}"`);
+    await page.close();
+  }
   // The replay: the page's summary against the native one, and the speed of both.
   {
     const kRuns = 3;
     const median = (values) => [...values].sort((a, b) => a - b)[values.length >> 1];
     const dir = mkdtempSync(path.join(os.tmpdir(), 'orbigolf-summary-'));
     const out = path.join(dir, 'summary.json');
-    execFileSync(nativeProgram, ['--replay', replayFile, '--headless', '--summary', out]);
+    const nativePng = path.join(dir, 'last.png');
+    execFileSync(nativeProgram, ['--replay', replayFile, '--headless', '--summary', out, '--screenshot', nativePng]);
     const native = readFileSync(out, 'utf8');
+    const nativePicture = pngPixels(readFileSync(nativePng));
     const nativeRuns = [];
     for (let run = 0; run < kRuns; ++run) {
       const timesOut = path.join(dir, 'times.json');
@@ -181,11 +221,19 @@ try {
       const warm = run >= kRuns;
       const errors = [];
       const page = await openPage(`?replay=replays/${path.basename(replayFile)}&summary=1` +
-                                  (warm ? '&ticktimes=1&repeat=2' : ''), errors);
+                                  (warm ? '&ticktimes=1&repeat=2' : run === 0 ? '&screenshot=1' : ''), errors);
       await page.waitForFunction(() => document.getElementById('summary').textContent.length > 0, {timeout: 120000});
       const inPage = await page.evaluate(() => document.getElementById('summary').textContent);
       const tickTimes = await page.evaluate(() => document.getElementById('ticktimes')?.textContent || '{}');
       const times = await page.evaluate(() => window.orbigolfTimes);
+      if (run === 0) {
+        const png = await page.evaluate(() => document.getElementById('screenshot')?.textContent || '');
+        const picture = png ? pngPixels(Buffer.from(png, 'base64')) : {width: 0, height: 0, pixels: Buffer.alloc(0)};
+        check(picture.width === nativePicture.width && picture.height === nativePicture.height &&
+              picture.pixels.equals(nativePicture.pixels),
+              `the replay's last picture in the page equals the native one, pixel for pixel ` +
+              `(${picture.width}x${picture.height} against ${nativePicture.width}x${nativePicture.height})`);
+      }
       if (run === 0 || run === kRuns) {
         const what = warm ? 'the second of two runs in one page' : 'the page\'s replay';
         check(inPage === native, `${what}: the summary equals the native one`);
@@ -212,17 +260,6 @@ try {
     }
   }
 
-  // A damaged data package: the page says so instead of hanging or starting half a game.
-  {
-    const errors = [];
-    const page = await openPage('?skipintro=1', errors, [], 'damaged/');
-    await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Orbigolf cannot start'),
-                               {timeout: 30000});
-    const status = await page.evaluate(() => document.getElementById('status').textContent);
-    check(!status.includes('undefined') && (await page.evaluate(() => window.orbigolfTimes.mainStarted)) === undefined,
-          `a damaged data package stops the page with a message: "${status}"`);
-    await page.close();
-  }
 } catch (e) {
   check(false, 'the page ran: ' + e.message);
 } finally {

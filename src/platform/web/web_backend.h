@@ -34,6 +34,8 @@ void restoreSettingsFolder();
 
 // Shows `text` in the page's <pre> element of that id ("summary", "ticktimes").
 void publishText(const std::string& id, const std::string& text);
+// Puts `bytes` in base64 into the page's hidden <pre> element of that id ("screenshot").
+void publishBase64(const std::string& id, const std::string& bytes);
 
 // Tells the page that the program ended.
 void programEnded(int status);

@@ -1,5 +1,7 @@
 #include <emscripten.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -27,6 +29,21 @@ EM_JS(void, orbigolf_publish_text, (const char* id, const char* text), {
     pre.textContent = UTF8ToString(text);
 });
 
+EM_JS(void, orbigolf_publish_base64, (const char* id, const uint8_t* bytes, size_t size), {
+    const name = UTF8ToString(id);
+    let pre = document.getElementById(name);
+    if (!pre) {
+        pre = document.createElement('pre');
+        pre.id = name;
+        pre.hidden = true;
+        document.body.appendChild(pre);
+    }
+    const data = HEAPU8.subarray(bytes, bytes + size);
+    let text = '';
+    for (let i = 0; i < data.length; i += 0x8000) text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
+    pre.textContent = btoa(text);
+});
+
 EM_JS(void, orbigolf_program_ended, (int status), {
     document.body.dataset.ended = String(status);
     if (Module.onProgramEnd) Module.onProgramEnd(status);
@@ -42,6 +59,10 @@ std::optional<std::string> pageOption(const std::string& name) {
 }
 
 void publishText(const std::string& id, const std::string& text) { orbigolf_publish_text(id.c_str(), text.c_str()); }
+
+void publishBase64(const std::string& id, const std::string& bytes) {
+    orbigolf_publish_base64(id.c_str(), reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
 
 void programEnded(int status) { orbigolf_program_ended(status); }
 
