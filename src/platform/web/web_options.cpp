@@ -18,25 +18,20 @@ EM_JS(char*, orbigolf_page_option, (const char* name), {
     return text;
 });
 
-EM_JS(void, orbigolf_publish_text, (const char* id, const char* text), {
+// Shows `size` bytes in the page's <pre> of that id (made when missing): as text, or in
+// base64 in a hidden one.
+EM_JS(void, orbigolf_publish, (const char* id, const uint8_t* bytes, size_t size, int asBase64), {
     const name = UTF8ToString(id);
     let pre = document.getElementById(name);
     if (!pre) {
         pre = document.createElement('pre');
         pre.id = name;
+        pre.hidden = asBase64 != 0;
         document.body.appendChild(pre);
     }
-    pre.textContent = UTF8ToString(text);
-});
-
-EM_JS(void, orbigolf_publish_base64, (const char* id, const uint8_t* bytes, size_t size), {
-    const name = UTF8ToString(id);
-    let pre = document.getElementById(name);
-    if (!pre) {
-        pre = document.createElement('pre');
-        pre.id = name;
-        pre.hidden = true;
-        document.body.appendChild(pre);
+    if (!asBase64) {
+        pre.textContent = UTF8ToString(bytes, size);
+        return;
     }
     const data = HEAPU8.subarray(bytes, bytes + size);
     let text = '';
@@ -58,10 +53,12 @@ std::optional<std::string> pageOption(const std::string& name) {
     return std::string(value.get());
 }
 
-void publishText(const std::string& id, const std::string& text) { orbigolf_publish_text(id.c_str(), text.c_str()); }
+void publishText(const std::string& id, const std::string& text) {
+    orbigolf_publish(id.c_str(), reinterpret_cast<const uint8_t*>(text.data()), text.size(), 0);
+}
 
 void publishBase64(const std::string& id, const std::string& bytes) {
-    orbigolf_publish_base64(id.c_str(), reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    orbigolf_publish(id.c_str(), reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), 1);
 }
 
 void programEnded(int status) { orbigolf_program_ended(status); }
